@@ -1,0 +1,40 @@
+# cmake --install: header, library with its SONAME links, a CMake package
+# (find_package(safenum CONFIG) giving safenum::safenum) and safenum.pc.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(TARGETS safenum
+  EXPORT safenumTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+)
+install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
+install(EXPORT safenumTargets
+  NAMESPACE safenum::
+  DESTINATION ${SAFENUM_CMAKE_DIR})
+
+configure_package_config_file(
+  ${PROJECT_SOURCE_DIR}/cmake/safenumConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/safenumConfig.cmake
+  INSTALL_DESTINATION ${SAFENUM_CMAKE_DIR})
+write_basic_package_version_file(
+  ${PROJECT_BINARY_DIR}/safenumConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${PROJECT_BINARY_DIR}/safenumConfig.cmake
+  ${PROJECT_BINARY_DIR}/safenumConfigVersion.cmake
+  DESTINATION ${SAFENUM_CMAKE_DIR})
+
+if(BUILD_SHARED_LIBS)
+  set(SAFENUM_PC_CFLAGS "")
+else()
+  set(SAFENUM_PC_CFLAGS "-DSAFENUM_STATIC")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/safenum.pc.in
+  ${PROJECT_BINARY_DIR}/safenum.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/safenum.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,0 +1,57 @@
+// The two ways a plain floating number becomes a safeint value. The binary
+// operators convert their float and double operands through these as well.
+#ifndef SAFENUM_SRC_INT_CONVERT_H
+#define SAFENUM_SRC_INT_CONVERT_H
+
+#include <cmath>
+
+#include "limits/limits.h"
+
+namespace safenum {
+namespace detail {
+
+// Limits of the rounding conversion. The float limits are +-2^31, a
+// single-precision constant; the double limits are the saturated values.
+constexpr double kRoundFloatUpper = 0x1p31;
+constexpr double kRoundFloatLower = -0x1p31;
+constexpr double kRoundDoubleUpper = 2147483647.0;
+constexpr double kRoundDoubleLower = -2147483647.0;
+// Magnitude at which the truncating assignment saturates, for both types.
+constexpr double kTruncateLimit = 2147483647.0;
+
+// Rounds to the nearest integer with exact halves toward zero. Anything not
+// strictly inside (lower, upper) saturates; a NaN fails "x > lower" and so
+// becomes the negative saturated value. Inside the limits the truncation is
+// in range and the one-step correction cannot leave the 32-bit range.
+inline int round_halves_toward_zero(double x, double upper, double lower) {
+  if (x >= upper) return kIntSaturatedPos;
+  if (!(x > lower)) return kIntSaturatedNeg;
+  double whole = std::trunc(x);
+  int v = static_cast<int>(whole);
+  double fraction = x - whole;  // exact
+  if (std::fabs(fraction) > 0.5) v += x > 0 ? 1 : -1;
+  return v;
+}
+
+inline int round_from_float(float x) {
+  return round_halves_toward_zero(x, kRoundFloatUpper, kRoundFloatLower);
+}
+
+inline int round_from_double(double x) {
+  return round_halves_toward_zero(x, kRoundDoubleUpper, kRoundDoubleLower);
+}
+
+// Truncates toward zero; a magnitude of 2147483647.0 or more gives the
+// saturated value of its sign. A NaN would reach an out-of-range conversion,
+// so it stores the negative saturated value, as the constructors do.
+inline int truncate_from_double(double x) {
+  if (std::isnan(x)) return kIntSaturatedNeg;
+  double mag = std::fabs(x);
+  int v = mag >= kTruncateLimit ? kIntSaturatedPos : static_cast<int>(mag);
+  return x < 0 ? -v : v;
+}
+
+}  // namespace detail
+}  // namespace safenum
+
+#endif  // SAFENUM_SRC_INT_CONVERT_H
