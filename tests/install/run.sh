@@ -19,13 +19,16 @@ command -v ninja >/dev/null && generator=(-G Ninja)
 fail() { echo "install test: $*" >&2; exit 1; }
 step() { echo "== $*"; }
 
-# Library only: no tests, no demo.
+# Library only: no tests, no demo. It is configured for one prefix and
+# installed into another, so both packages must find their tree from where
+# they are installed.
 build_library() {  # build-dir prefix shared(ON|OFF)
   cmake -S "$src" -B "$1" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$2" -DBUILD_SHARED_LIBS="$3" \
+    -DCMAKE_INSTALL_PREFIX="$work/configured-prefix" -DBUILD_SHARED_LIBS="$3" \
     -DSAFENUM_BUILD_TESTS=OFF -DSAFENUM_BUILD_EXAMPLES=OFF >/dev/null
   cmake --build "$1" -j "$jobs" >/dev/null
-  cmake --install "$1" >/dev/null
+  cmake --install "$1" --prefix "$2" >/dev/null
+  [[ ! -e "$work/configured-prefix" ]] || fail "installed into the configured prefix"
 }
 
 libdir_of() {  # prefix
