@@ -41,4 +41,11 @@ TEST(ConversionsSweep, DoublesAroundHalvesNearTheLimits) {
                centres * (2 * kDenseReach + 1) * 4);
 }
 
+TEST(ConversionsSweep, SafefloatFromDoubles) {
+  constexpr std::uint64_t kRandomDoubles = std::uint64_t{1} << 28;
+  const ts::sweep_result r = ts::sweep_safefloat_from_doubles(kRandomDoubles, kDenseReach);
+  EXPECT_EQ(r.failures, 0u) << r.first_failure;
+  EXPECT_EQ(r.checked, kRandomDoubles + 2 * 2 * kDenseReach + 64 * (2 * kDenseReach + 1));
+}
+
 }  // namespace

@@ -98,6 +98,41 @@ inline sweep_result sweep_safefloat_nint(std::uint64_t stride, bool with_callers
   return r;
 }
 
+// safefloat's saturating construction from doubles: `count` patterns spread
+// over the whole double range by a fixed-seed generator, and every double in
+// the last `reach` units below 2^126 and around the midpoints of the top
+// 64 floats below it, where the single rounding meets the ceiling.
+inline sweep_result sweep_safefloat_from_doubles(std::uint64_t count, std::uint64_t reach) {
+  sweep_result r;
+  auto check = [&r](std::uint64_t p) {
+    const double x = double_from_bits(p);
+    const std::uint32_t got = bits(value_of(safefloat(x)));
+    if (std::isnan(x)) {
+      r.check(float_pattern_is_nan(got), "safefloat(NaN double) NaN-ness", p, got, 0);
+    } else {
+      const std::uint32_t want = expected_safefloat_from_double(x);
+      r.check(got == want, "safefloat(double)", p, got, want);
+    }
+  };
+  std::uint64_t state = 0x9e3779b97f4a7c15u;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    check(state ^ (state >> 29));
+  }
+  constexpr std::uint64_t sign = std::uint64_t{1} << 63;
+  for (std::uint64_t p = kFloatCeilingAsDouble - reach; p != kFloatCeilingAsDouble + reach; ++p) {
+    check(p);
+    check(p | sign);
+  }
+  // A double midway between two floats of the top binade: the float's
+  // pattern widened, plus half a single unit (2^28 double units).
+  for (std::uint32_t f = kFloatCeilingPattern - 64; f != kFloatCeilingPattern; ++f) {
+    const std::uint64_t mid = bits(static_cast<double>(float_from_bits(f))) + (std::uint64_t{1} << 28);
+    for (std::uint64_t p = mid - reach; p != mid + reach + 1; ++p) check(p);
+  }
+  return r;
+}
+
 // Centres of the dense double sweeps: every integer and half-integer within
 // a few units of +-2^31, and the halves of small magnitude.
 inline std::vector<double> dense_double_centres() {

@@ -134,6 +134,38 @@ inline std::uint32_t expected_safefloat_pattern(std::uint32_t b) {
   return b;
 }
 
+// safefloat built from any non-NaN double, on the bit pattern: a magnitude at
+// or above 2^126 becomes 2^126 with the argument's sign; anything else keeps
+// the double's top 24 significant bits (fewer in the subnormal range),
+// rounded on the dropped bits to nearest, ties to even. A carry out of the
+// last binade below 2^126 lands on 2^126, the saturated value.
+constexpr std::uint64_t kFloatCeilingAsDouble = 0x47d0000000000000u;
+inline std::uint32_t expected_safefloat_from_double(double x) {
+  const std::uint64_t b = bits(x);
+  const std::uint32_t sign = static_cast<std::uint32_t>(b >> 32) & 0x80000000u;
+  if ((b & ~(std::uint64_t{1} << 63)) >= kFloatCeilingAsDouble) {
+    return sign | kFloatCeilingPattern;
+  }
+  const int field = static_cast<int>((b >> 52) & 0x7ff);
+  if (field == 0) return sign;  // below 2^-1022: far under half the least subnormal
+  const std::uint64_t m = (b & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int e = field - 1023;  // x = m * 2^(e - 52)
+  // Dropped bits: 29 for a normal single, more below 2^-126.
+  const int shift = e >= -126 ? 29 : 29 + (-126 - e);
+  if (shift > 54) return sign;  // below a quarter of the least subnormal
+  std::uint64_t q = m >> shift;
+  const std::uint64_t rest = m & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+  if (e < -126) return sign | static_cast<std::uint32_t>(q);  // subnormal, or 2^-126
+  std::uint32_t exponent = static_cast<std::uint32_t>(e + 127);
+  if (q == (std::uint64_t{1} << 24)) {
+    q >>= 1;
+    ++exponent;
+  }
+  return sign | exponent << 23 | static_cast<std::uint32_t>(q - (std::uint64_t{1} << 23));
+}
+
 }  // namespace testing_support
 
 #endif  // SAFENUM_TESTS_SUPPORT_EXACT_VALUE_H

@@ -41,6 +41,13 @@ TEST(ConversionsStrided, DoublesAroundHalvesNearTheLimits) {
                centres * (2 * kNarrowReach + 1) * 4);
 }
 
+TEST(ConversionsStrided, SafefloatFromDoubles) {
+  constexpr std::uint64_t kRandomDoubles = 1u << 18;
+  const ts::sweep_result r = ts::sweep_safefloat_from_doubles(kRandomDoubles, kNarrowReach);
+  EXPECT_EQ(r.failures, 0u) << r.first_failure;
+  EXPECT_GT(r.checked, kRandomDoubles);
+}
+
 // The model itself, on values whose outcome is known by hand, so that a
 // broken model cannot agree with a broken library.
 TEST(ConversionsModel, ExactDigitsOfKnownValues) {
@@ -69,6 +76,21 @@ TEST(ConversionsModel, ExactDigitsOfKnownValues) {
   }
   EXPECT_EQ(ts::expected_round_from_float(-2147483648.0f), ts::kSatNeg);
   EXPECT_EQ(ts::expected_round_from_float(2147483520.0f), 2147483520);
+  struct Single {
+    double x;
+    std::uint32_t want;
+  };
+  const Single singles[] = {
+      {1.0, 0x3f800000u},           {-1.5, 0xbfc00000u},
+      {0x1p126 - 0x1p100, 0x7e800000u}, {0x1p126 - 0x1p102, 0x7e7fffffu},
+      {0x1p126 - 0x1p101, 0x7e800000u}, {1e300, 0x7e800000u},
+      {0x1p-149, 0x00000001u},       {0x1p-150, 0u},  // tie to even: zero
+      {0x1.8p-150, 0x00000001u},     {0x1p-126, 0x00800000u},
+      {0x1.fffffffp-127, 0x00800000u}, {1e-50, 0u},
+  };
+  for (const Single& c : singles) {
+    EXPECT_EQ(ts::expected_safefloat_from_double(c.x), c.want) << c.x;
+  }
   EXPECT_EQ(ts::expected_nint(std::nan("")), ts::kSatPos);
   EXPECT_EQ(ts::expected_round_from_double(std::nan("")), ts::kSatNeg);
 }
