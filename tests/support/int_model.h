@@ -81,7 +81,7 @@ inline int subtract(int a, int b) {
   if (a == kNegMax || b == kMax) return kNegMax;
   const i64 diff = i64{a} - b;
   if (a > 0 && b < 0 && diff >= (odd(a) ? 2147483647 : 2147483646)) return kMax;
-  if (a < 0 && b > 0 && diff <= -(2147483646 + odd(a) + odd(b))) return kNegMax;
+  if (a < 0 && b > 0 && diff <= -(i64{2147483646} + odd(a) + odd(b))) return kNegMax;
   return diff > kMax ? kMax : static_cast<int>(diff);
 }
 
