@@ -15,7 +15,8 @@
 namespace {
 
 constexpr long kUniformPairs = 20000000;
-constexpr long kAimedPairs = 20000000;
+constexpr long kAimedPairs = 16000000;
+constexpr long kThresholdOperands = 100000;
 
 // A partner for a whose product, quotient or sum with it lies near one of
 // the thresholds, within a few binades, with a random significand and sign.
@@ -56,6 +57,13 @@ void sweep(const char* name) {
     if (i & 1) {
       float_check::check_pair<F>(t, a, b);
     } else {
+      float_check::check_pair<F>(t, b, a);
+    }
+  }
+  for (long i = 0; i < kThresholdOperands && t.mismatches < 20; ++i) {
+    const double a = float_edges::random_value<F>(rng);
+    for (double b : float_edges::threshold_partners<F>(a)) {
+      float_check::check_pair<F>(t, a, b);
       float_check::check_pair<F>(t, b, a);
     }
   }

@@ -84,6 +84,30 @@ double random_value(std::mt19937_64& rng) {
   return v;
 }
 
+// Partners of a that put a product, quotient or sum right at a threshold:
+// the neighbours of C/|a|, m/|a| and C - |a| in the class's format, where
+// the double rounding of C/A and of the scaled product decides.
+template <class F>
+std::vector<double> threshold_partners(double a) {
+  using stored = typename F::stored;
+  const double C = float_model::ceiling<F>(), m = float_model::smallest<F>();
+  const double A = std::fabs(a);
+  std::vector<double> out;
+  if (!std::isfinite(A) || A == 0) return out;
+  for (double centre : {C / A, m / A, C - A, C * A, m * A}) {
+    if (!std::isfinite(centre) || !(std::fabs(centre) < C)) continue;
+    stored v = static_cast<stored>(centre);
+    v = std::nextafter(std::nextafter(v, stored(0)), stored(0));
+    for (int k = 0; k < 5; ++k, v = std::nextafter(v, stored(C))) {
+      if (std::fabs(static_cast<double>(v)) < C) {
+        out.push_back(v);
+        out.push_back(-static_cast<double>(v));
+      }
+    }
+  }
+  return out;
+}
+
 }  // namespace float_edges
 
 #endif  // SAFENUM_TESTS_SUPPORT_FLOAT_EDGES_H

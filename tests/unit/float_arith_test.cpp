@@ -25,6 +25,21 @@ TYPED_TEST(FloatEdgePairs, EveryPairAgreesWithTheModel) {
   std::printf("%ld edge pairs\n", t.pairs);
 }
 
+TYPED_TEST(FloatEdgePairs, PairsAtTheThresholdsAgreeWithTheModel) {
+  std::mt19937_64 rng(7);
+  float_check::tally t;
+  for (int i = 0; i < 4000; ++i) {
+    const double a = float_edges::random_value<TypeParam>(rng);
+    for (double b : float_edges::threshold_partners<TypeParam>(a)) {
+      float_check::check_pair<TypeParam>(t, a, b);
+      float_check::check_pair<TypeParam>(t, b, a);
+    }
+  }
+  EXPECT_EQ(t.mismatches, 0);
+  EXPECT_GT(t.pairs, 50000);
+  std::printf("%ld threshold pairs\n", t.pairs);
+}
+
 // Self-aliasing: each member reads both operands before it writes, so
 // x op= x is x op= (a copy of x).
 TYPED_TEST(FloatEdgePairs, SelfAliasingActsAsACopy) {
