@@ -1,1 +1,113 @@
-// (to be written)
+// Math functions over the three classes. Each one is built from the classes'
+// own pieces: the saturating construction, safeint's rounding conversion, the
+// relations and safeint's product. They reach those pieces through the
+// library's internal cores, never through the exported symbols.
+#include <cmath>
+#include <cstdint>
+
+#include "float/traits.h"
+#include "int/convert.h"
+#include "limits/limits.h"
+
+namespace d = safenum::detail;
+
+namespace {
+
+// ----------------------------------------------------------------------------
+// Local definitions of the two cores the math functions need from the other
+// subsystems, written to the same rules:
+//   int_product  the core safeint product of two stored integers;
+//   int_at_least / int_at_most, float_greater / float_less  the relations.
+// ----------------------------------------------------------------------------
+
+// The core safeint product: 0 absorbs, 1 passes the other operand through,
+// a saturated factor saturates with the product's sign, and the quotient test
+// in double precision saturates exactly the products of magnitude >= MAX.
+// -2147483648 as the left operand, which that test cannot judge, saturates
+// with the exact product's sign.
+int int_product(int a, int b) {
+  if (a == 0 || b == 0) return 0;
+  if (a == 1) return b;
+  if (b == 1) return a;
+  const int s = (a < 0) != (b < 0) ? -1 : 1;
+  const std::int64_t mag_a = a < 0 ? -static_cast<std::int64_t>(a) : a;
+  const std::int64_t mag_b = b < 0 ? -static_cast<std::int64_t>(b) : b;
+  if (mag_a == d::kIntCeiling || mag_b == d::kIntCeiling) return s * d::kIntCeiling;
+  if (mag_a > d::kIntCeiling) return s * d::kIntCeiling;
+  const double q = static_cast<double>(d::kIntCeiling) / static_cast<double>(mag_b);
+  if (static_cast<double>(mag_a) >= q) return s * d::kIntCeiling;
+  return a * b;
+}
+
+int int_at_least(int a, int b) { return a >= b ? 1 : 0; }
+int int_at_most(int a, int b) { return a <= b ? 1 : 0; }
+
+// The floating relations: '>' is the ordered comparison, '<' counts an
+// unordered pair (a NaN on either side) as less.
+int float_greater(double a, double b) { return d::above(a, b) ? 1 : 0; }
+int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
+
+// ----------------------------------------------------------------------------
+
+// Root of the magnitude of a floating object, delivered through the saturating
+// construction: an infinity saturates, a NaN stays a NaN, -0.0 gives +0.0.
+template <class Traits>
+typename Traits::object root(const typename Traits::object& x) {
+  const double v = d::access::get(x);
+  return Traits::make(d::saturate<Traits>(std::sqrt(std::fabs(v))));
+}
+
+// Ceiling in double precision, delivered through the saturating construction.
+template <class Traits>
+typename Traits::object ceiling(const typename Traits::object& x) {
+  const double v = d::access::get(x);
+  return Traits::make(d::saturate<Traits>(std::ceil(v)));
+}
+
+template <class Object>
+Object larger(const Object& a, const Object& b) {
+  return float_greater(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+template <class Object>
+Object smaller(const Object& a, const Object& b) {
+  return float_less(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+}  // namespace
+
+safefloat Function_1971(const safefloat& x) { return root<d::single_traits>(x); }
+safedouble Function_1971(const safedouble& x) { return root<d::double_traits>(x); }
+
+// The root of a 32-bit magnitude stays below 46341, so safeint's rounding
+// conversion (halves toward zero) never saturates here.
+safeint Function_1971(const safeint& x) {
+  const double v = d::access::get(x);
+  return d::access::make_int(d::round_from_double(std::sqrt(std::fabs(v))));
+}
+
+safefloat Function_1982(const safefloat& a, const safefloat& b) { return larger(a, b); }
+safedouble Function_1982(const safedouble& a, const safedouble& b) { return larger(a, b); }
+safeint Function_1982(const safeint& a, const safeint& b) {
+  return int_at_least(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+safefloat Function_1983(const safefloat& a, const safefloat& b) { return smaller(a, b); }
+safedouble Function_1983(const safedouble& a, const safedouble& b) { return smaller(a, b); }
+safeint Function_1983(const safeint& a, const safeint& b) {
+  return int_at_most(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+// The argument is taken by non-const reference for interface compatibility;
+// it is only read.
+safefloat ceil(safefloat& x) { return ceiling<d::single_traits>(x); }
+safedouble ceil(safedouble& x) { return ceiling<d::double_traits>(x); }
+
+// A non-negative argument is returned as it is; any other is multiplied by
+// the int -1 with safeint's product, which saturates -2147483647 and
+// -2147483648 to 2147483647.
+safeint abs(const safeint& x) {
+  const int v = d::access::get(x);
+  if (int_at_least(v, 0)) return x;
+  return d::access::make_int(int_product(-1, v));
+}
