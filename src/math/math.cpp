@@ -7,47 +7,22 @@
 
 #include "float/traits.h"
 #include "int/convert.h"
+#include "int/core.h"
 #include "limits/limits.h"
 
 namespace d = safenum::detail;
 
 namespace {
 
-// ----------------------------------------------------------------------------
-// Local definitions of the two cores the math functions need from the other
-// subsystems, written to the same rules:
-//   int_product  the core safeint product of two stored integers;
-//   int_at_least / int_at_most, float_greater / float_less  the relations.
-// ----------------------------------------------------------------------------
-
-// The core safeint product: 0 absorbs, 1 passes the other operand through,
-// a saturated factor saturates with the product's sign, and the quotient test
-// in double precision saturates exactly the products of magnitude >= MAX.
-// -2147483648 as the left operand, which that test cannot judge, saturates
-// with the exact product's sign.
-int int_product(int a, int b) {
-  if (a == 0 || b == 0) return 0;
-  if (a == 1) return b;
-  if (b == 1) return a;
-  const int s = (a < 0) != (b < 0) ? -1 : 1;
-  const std::int64_t mag_a = a < 0 ? -static_cast<std::int64_t>(a) : a;
-  const std::int64_t mag_b = b < 0 ? -static_cast<std::int64_t>(b) : b;
-  if (mag_a == d::kIntCeiling || mag_b == d::kIntCeiling) return s * d::kIntCeiling;
-  if (mag_a > d::kIntCeiling) return s * d::kIntCeiling;
-  const double q = static_cast<double>(d::kIntCeiling) / static_cast<double>(mag_b);
-  if (static_cast<double>(mag_a) >= q) return s * d::kIntCeiling;
-  return a * b;
-}
-
+// The relations the math functions choose by. safeint's are one signed
+// comparison of the stored integers; the floating '>' is the ordered
+// comparison and the floating '<' counts an unordered pair (a NaN on either
+// side) as less.
 int int_at_least(int a, int b) { return a >= b ? 1 : 0; }
 int int_at_most(int a, int b) { return a <= b ? 1 : 0; }
 
-// The floating relations: '>' is the ordered comparison, '<' counts an
-// unordered pair (a NaN on either side) as less.
 int float_greater(double a, double b) { return d::above(a, b) ? 1 : 0; }
 int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
-
-// ----------------------------------------------------------------------------
 
 // Root of the magnitude of a floating object, delivered through the saturating
 // construction: an infinity saturates, a NaN stays a NaN, -0.0 gives +0.0.
@@ -109,5 +84,5 @@ safedouble ceil(safedouble& x) { return ceiling<d::double_traits>(x); }
 safeint abs(const safeint& x) {
   const int v = d::access::get(x);
   if (int_at_least(v, 0)) return x;
-  return d::access::make_int(int_product(-1, v));
+  return d::access::make_int(d::multiply(-1, v));
 }
