@@ -324,6 +324,8 @@ TEST(MathAbs, MatchesClippedMagnitude) {
   std::vector<std::int64_t> inputs;
   for (std::int64_t n = -70000; n <= 70000; ++n) inputs.push_back(n);
   for (int i = 0; i < 20000; ++i) inputs.push_back(static_cast<std::int32_t>(rng()));
+  for (std::int64_t edge = -2147483648LL; edge <= -2147483640LL; ++edge) inputs.push_back(edge);
+  for (std::int64_t edge = 2147483640LL; edge <= 2147483647LL; ++edge) inputs.push_back(edge);
   for (std::int64_t n : inputs) {
     const std::int64_t mag = n < 0 ? -n : n;
     const std::int64_t want = mag > 2147483647 ? 2147483647 : mag;
