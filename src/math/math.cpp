@@ -1,1 +1,89 @@
-// (to be written)
+// Math functions over the three classes. Each one is built from the classes'
+// own pieces: the saturating construction, safeint's rounding conversion, the
+// relations and safeint's product. They reach those pieces through the
+// library's internal cores, never through the exported symbols.
+#include <cmath>
+#include <cstdint>
+
+#include "float/arith.h"
+#include "float/traits.h"
+#include "int/convert.h"
+#include "int/core.h"
+#include "limits/limits.h"
+
+namespace d = safenum::detail;
+
+namespace {
+
+// The relations the math functions choose by. safeint's are one signed
+// comparison of the stored integers, as its operator>= and operator<= make.
+int int_at_least(int a, int b) { return a >= b ? 1 : 0; }
+int int_at_most(int a, int b) { return a <= b ? 1 : 0; }
+
+// The floating ones read the comparison forms exactly as the floating
+// operator> and operator< do.
+int float_greater(double a, double b) { return d::above(a, b) ? 1 : 0; }
+int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
+
+// Root of the magnitude of a floating object, delivered through the saturating
+// construction: an infinity saturates, a NaN stays a NaN, -0.0 gives +0.0.
+template <class Traits>
+typename Traits::object root(const typename Traits::object& x) {
+  const double v = d::access::get(x);
+  return d::deliver<Traits>(std::sqrt(std::fabs(v)));
+}
+
+// Ceiling in double precision, delivered through the saturating construction.
+template <class Traits>
+typename Traits::object ceiling(const typename Traits::object& x) {
+  const double v = d::access::get(x);
+  return d::deliver<Traits>(std::ceil(v));
+}
+
+template <class Object>
+Object larger(const Object& a, const Object& b) {
+  return float_greater(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+template <class Object>
+Object smaller(const Object& a, const Object& b) {
+  return float_less(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+}  // namespace
+
+safefloat Function_1971(const safefloat& x) { return root<d::single_traits>(x); }
+safedouble Function_1971(const safedouble& x) { return root<d::double_traits>(x); }
+
+// The root of a 32-bit magnitude stays below 46341, so safeint's rounding
+// conversion (halves toward zero) never saturates here.
+safeint Function_1971(const safeint& x) {
+  const double v = d::access::get(x);
+  return d::access::make_int(d::round_from_double(std::sqrt(std::fabs(v))));
+}
+
+safefloat Function_1982(const safefloat& a, const safefloat& b) { return larger(a, b); }
+safedouble Function_1982(const safedouble& a, const safedouble& b) { return larger(a, b); }
+safeint Function_1982(const safeint& a, const safeint& b) {
+  return int_at_least(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+safefloat Function_1983(const safefloat& a, const safefloat& b) { return smaller(a, b); }
+safedouble Function_1983(const safedouble& a, const safedouble& b) { return smaller(a, b); }
+safeint Function_1983(const safeint& a, const safeint& b) {
+  return int_at_most(d::access::get(a), d::access::get(b)) ? a : b;
+}
+
+// The argument is taken by non-const reference for interface compatibility;
+// it is only read.
+safefloat ceil(safefloat& x) { return ceiling<d::single_traits>(x); }
+safedouble ceil(safedouble& x) { return ceiling<d::double_traits>(x); }
+
+// A non-negative argument is returned as it is; any other is multiplied by
+// the int -1 with safeint's product, which saturates -2147483647 and
+// -2147483648 to 2147483647.
+safeint abs(const safeint& x) {
+  const int v = d::access::get(x);
+  if (int_at_least(v, 0)) return x;
+  return d::access::make_int(d::multiply(-1, v));
+}

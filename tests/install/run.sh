@@ -10,6 +10,8 @@ set -euo pipefail
 
 src=$(cd "${1:-$(dirname "$0")/../..}" && pwd)
 consumer="$src/tests/install/consumer"
+# Uses one member or function of every kind and checks each result.
+consumer_all="$src/tests/install/consumer_all"
 work=$(mktemp -d "${TMPDIR:-/tmp}/safenum-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 jobs=${SAFENUM_INSTALL_JOBS:-2}
@@ -87,6 +89,17 @@ export PKG_CONFIG_PATH="$libdir/pkgconfig"
 # shellcheck disable=SC2046
 c++ -std=c++17 -o "$work/consumer-pc" "$consumer/main.cpp" $(pkg-config --cflags --libs safenum)
 LD_LIBRARY_PATH="$libdir" "$work/consumer-pc"
+
+step "every-kind consumer through find_package"
+cmake -S "$consumer_all" -B "$work/consumer-all-cmake" "${generator[@]}" \
+  -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/consumer-all-cmake" >/dev/null
+"$work/consumer-all-cmake/consumer_all"
+
+step "every-kind consumer through pkg-config"
+# shellcheck disable=SC2046
+c++ -std=c++17 -o "$work/consumer-all-pc" "$consumer_all/main.cpp" $(pkg-config --cflags --libs safenum)
+LD_LIBRARY_PATH="$libdir" "$work/consumer-all-pc"
 
 # ---------------------------------------------------------------- static
 step "static library: build, install, link a consumer"
