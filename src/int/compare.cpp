@@ -1,1 +1,12 @@
-// (to be written)
+// safeint relations: one signed comparison of the two stored integers.
+// Saturated values compare as the integers that hold them.
+#include "limits/limits.h"
+
+using safenum::detail::access;
+
+int operator==(const safeint& a, const safeint& b) { return access::get(a) == access::get(b); }
+int operator!=(const safeint& a, const safeint& b) { return access::get(a) != access::get(b); }
+int operator<(const safeint& a, const safeint& b) { return access::get(a) < access::get(b); }
+int operator<=(const safeint& a, const safeint& b) { return access::get(a) <= access::get(b); }
+int operator>(const safeint& a, const safeint& b) { return access::get(a) > access::get(b); }
+int operator>=(const safeint& a, const safeint& b) { return access::get(a) >= access::get(b); }
