@@ -124,11 +124,18 @@ struct exports {
   }
 };
 
-// Exact 64-bit sum clamped to the saturated values.
+constexpr int kMax = 2147483647;
+// A same-sign sum saturates once its exact value reaches this far.
+constexpr long long kSumSaturates = 2147483584;
+
+// The saturating sum in closed form: a saturated operand wins (the positive
+// one first), otherwise the exact sum, saturated from kSumSaturates on.
 int saturated_sum(int a, int b) {
+  if (a == kMax || b == kMax) return kMax;
+  if (a == -kMax || b == -kMax) return -kMax;
   long long s = static_cast<long long>(a) + b;
-  if (s >= 2147483647LL) return 2147483647;
-  if (s <= -2147483647LL) return -2147483647;
+  if (s >= kSumSaturates) return kMax;
+  if (s <= -kSumSaturates) return -kMax;
   return static_cast<int>(s);
 }
 
@@ -137,8 +144,9 @@ void check_calls(const exports& e) {
   check(e.int_of(-12345) == -12345, "safeint(int) then operator int");
   struct {
     int a, b;
-  } const sums[] = {{2, 3}, {-7, 4}, {2147483000, 1000}, {-2147483000, -1000},
-                    {2147483647, -1}, {-2147483647, 1}, {0, -2147483647}};
+  } const sums[] = {{2, 3},           {-7, 4},          {2147483000, 583}, {2147483000, 584},
+                    {-2147483000, -583}, {-2147483000, -584}, {kMax, -kMax},     {-kMax, 1},
+                    {0, -kMax},       {-2147483000, 2147483000}};
   for (const auto& s : sums) {
     if (e.sum(s.a, s.b) != saturated_sum(s.a, s.b)) {
       std::fprintf(stderr, "FAIL: %d + %d gave %d\n", s.a, s.b, e.sum(s.a, s.b));
@@ -149,7 +157,7 @@ void check_calls(const exports& e) {
     exports::int_slot any;
     e.make_int(any.bytes, 5);
     safeint r = e.max_int(*reinterpret_cast<const safeint*>(any.bytes));
-    check(e.to_int(&r) == 2147483647, "GetMaxSystemValue(safeint)");
+    check(e.to_int(&r) == kMax, "GetMaxSystemValue(safeint)");
   }
   // 1e308 is beyond the ceiling 2^1022 and saturates to it.
   check(e.double_bits(1e308) == 0x7fd0000000000000ULL, "safedouble(1e308) saturates");
@@ -164,7 +172,7 @@ bool load_call_free() {
     return false;
   }
   exports e(dll, false);
-  bool ok = e.complete() && e.sum(2147483000, 1000) == 2147483647;
+  bool ok = e.complete() && e.sum(2147483000, 1000) == kMax;
   if (!FreeLibrary(dll)) {
     fail("FreeLibrary");
     ok = false;
@@ -204,7 +212,7 @@ void threads_while_loaded(HMODULE dll) {
   std::atomic<int> ok{0};
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t) {
-    threads.emplace_back([&e, &ok, t] { ok += e.sum(t, -2147483647) == saturated_sum(t, -2147483647); });
+    threads.emplace_back([&e, &ok, t] { ok += e.sum(t, -2147483000) == saturated_sum(t, -2147483000); });
   }
   for (auto& t : threads) t.join();
   check(ok == kThreads, "calls from threads started after the load");
