@@ -44,9 +44,13 @@ export WINEPREFIX WINEDEBUG
 stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
 trap stop_wine EXIT
 trap 'exit 1' INT TERM
+# The server first, then the prefix: the services wineboot starts run under
+# this server with their output on /dev/null, and every later wine process
+# reuses them instead of starting its own that hold its output pipe open.
 mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
 wineserver -p </dev/null >/dev/null 2>&1 &
+sleep 1
+wineboot -i </dev/null >/dev/null 2>&1
 
 echo "== building"
 cmake --build "$build" -j"$jobs"
