@@ -34,6 +34,16 @@ if(BUILD_SHARED_LIBS)
 else()
   set(SAFENUM_PC_CFLAGS "-DSAFENUM_STATIC")
 endif()
+# The prefix is found from the .pc file's own place, so that the tree still
+# works when installed with "cmake --install --prefix" elsewhere than the
+# configured prefix, as the CMake package does.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(SAFENUM_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+else()
+  file(RELATIVE_PATH SAFENUM_PC_UP "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" SAFENUM_PC_UP "${SAFENUM_PC_UP}")
+  set(SAFENUM_PC_PREFIX "\${pcfiledir}/${SAFENUM_PC_UP}")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/safenum.pc.in
   ${PROJECT_BINARY_DIR}/safenum.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/safenum.pc

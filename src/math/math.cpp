@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "float/arith.h"
 #include "float/traits.h"
 #include "int/convert.h"
 #include "int/core.h"
@@ -15,12 +16,12 @@ namespace d = safenum::detail;
 namespace {
 
 // The relations the math functions choose by. safeint's are one signed
-// comparison of the stored integers; the floating '>' is the ordered
-// comparison and the floating '<' counts an unordered pair (a NaN on either
-// side) as less.
+// comparison of the stored integers, as its operator>= and operator<= make.
 int int_at_least(int a, int b) { return a >= b ? 1 : 0; }
 int int_at_most(int a, int b) { return a <= b ? 1 : 0; }
 
+// The floating ones read the comparison forms exactly as the floating
+// operator> and operator< do.
 int float_greater(double a, double b) { return d::above(a, b) ? 1 : 0; }
 int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
 
@@ -29,14 +30,14 @@ int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
 template <class Traits>
 typename Traits::object root(const typename Traits::object& x) {
   const double v = d::access::get(x);
-  return Traits::make(d::saturate<Traits>(std::sqrt(std::fabs(v))));
+  return d::deliver<Traits>(std::sqrt(std::fabs(v)));
 }
 
 // Ceiling in double precision, delivered through the saturating construction.
 template <class Traits>
 typename Traits::object ceiling(const typename Traits::object& x) {
   const double v = d::access::get(x);
-  return Traits::make(d::saturate<Traits>(std::ceil(v)));
+  return d::deliver<Traits>(std::ceil(v));
 }
 
 template <class Object>

@@ -30,7 +30,7 @@ inline int add_assign(int a, int b) {
   if (a == kMax || b == kMax) return kMax;
   if (a == kNegMax || b == kNegMax) return kNegMax;
   const i64 sum = i64{a} + b;
-  if (sum >= 2147483647) return kMax;
+  if (sum >= kMax) return kMax;
   if (sum == 2147483646) return odd(a) ? static_cast<int>(sum) : kMax;
   if (sum <= -2147483645) return kNegMax;
   if (sum == -2147483644) return odd(a) ? kNegMax : static_cast<int>(sum);
@@ -80,8 +80,8 @@ inline int subtract(int a, int b) {
   if (a == kMax || b == kNegMax) return kMax;
   if (a == kNegMax || b == kMax) return kNegMax;
   const i64 diff = i64{a} - b;
-  if (a > 0 && b < 0 && diff >= (odd(a) ? 2147483647 : 2147483646)) return kMax;
-  if (a < 0 && b > 0 && diff <= -(2147483646 + odd(a) + odd(b))) return kNegMax;
+  if (a > 0 && b < 0 && diff >= (odd(a) ? kMax : kMax - 1)) return kMax;
+  if (a < 0 && b > 0 && diff <= -(i64{2147483646} + odd(a) + odd(b))) return kNegMax;
   return diff > kMax ? kMax : static_cast<int>(diff);
 }
 

@@ -97,9 +97,10 @@ TEST(IntCompound, SelfAliasingActsAsWithACopy) {
     }
   }
   safeint big(1073741824), seven(7), zero(0);
-  big += big;
-  seven /= seven;
-  zero /= zero;
+  const safeint &big_alias = big, &seven_alias = seven, &zero_alias = zero;
+  big += big_alias;
+  seven /= seven_alias;
+  zero /= zero_alias;
   EXPECT_EQ(value(big), kMax);
   EXPECT_EQ(value(seven), 1);
   EXPECT_EQ(value(zero), 0);

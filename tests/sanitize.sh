@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the library and the default suite with clang's undefined-behaviour,
+# float-cast-overflow, float-divide-by-zero and address sanitizers (any
+# report aborts the test) in its own build directory, and runs the suite.
+#
+# Usage: tests/sanitize.sh [build-dir]   (default: build-sanitize)
+set -euo pipefail
+
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$src/build-sanitize"}
+flags="-fsanitize=undefined,float-cast-overflow,float-divide-by-zero,address"
+flags+=" -fno-sanitize-recover=all -fno-omit-frame-pointer"
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+
+cmake -S "$src" -B "$build" "${generator[@]}" \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=undefined,address" \
+  -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=undefined,address" \
+  -DSAFENUM_WERROR=ON
+cmake --build "$build" -j "${SAFENUM_JOBS:-2}"
+
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+ctest --test-dir "$build" -LE "exhaustive|install" --output-on-failure
