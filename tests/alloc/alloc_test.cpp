@@ -6,7 +6,7 @@
 // On glibc the executable's own malloc family interposes the C library's and
 // forwards to __libc_malloc and its siblings; operator new and delete (every
 // form) are replaced as the language allows. Under AddressSanitizer, whose
-// runtime owns malloc, the sanitizer's allocation hooks count instead.
+// runtime owns malloc (ThreadSanitizer's too), the sanitizer's allocation hooks count instead.
 #include <atomic>
 #include <cstddef>
 #include <cstdio>
@@ -16,7 +16,7 @@
 #include "workload.h"
 
 #if defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 #define SAFENUM_ALLOC_ASAN 1
 #endif
 #endif

@@ -99,7 +99,8 @@ void floating_round(Mixer& m, F a, F b, int i, float f, double d, safeint s) {
   x += b; m.add(x);
   x *= b; m.add(x);
   x /= b; m.add(x);
-  x += x; m.add(x);
+  const F& self = x;
+  x += self; m.add(x);
   m.add(a.nint()); m.add(static_cast<int>(a)); m.add(safeint(a));
   m.add(a.Function_1975()); m.add(a.Function_1978()); m.add(a.Function_1979());
   m.add(a.Function_1977()); m.add(a.Function_1980()); m.add(a.Function_1981());
@@ -129,7 +130,8 @@ inline void int_round(Mixer& m, safeint a, safeint b, int i, float f, double d) 
   x += b; m.add(x);
   x *= b; m.add(x);
   x /= b; m.add(x);
-  x *= x; m.add(x);
+  const safeint& self = x;
+  x *= self; m.add(x);
   m.add(safeint(f)); m.add(safeint(d)); m.add(safeint(static_cast<char>(i)));
   x = f; m.add(x);
   x = d; m.add(x);
