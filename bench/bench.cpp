@@ -182,7 +182,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
       if (r.run_type != Run::RT_Iteration) continue;
-      g_ns[r.benchmark_name()] = r.GetAdjustedRealTime() / kN;
+      g_ns[r.benchmark_name()] = r.GetAdjustedCPUTime() / kN;
     }
     ConsoleReporter::ReportRuns(runs);
   }
