@@ -23,4 +23,6 @@ cmake --build "$build" -j "${SAFENUM_JOBS:-2}"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-ctest --test-dir "$build" -LE "exhaustive|install" --output-on-failure
+# The sanitizers add exports of their own (type information for their
+# checks), so the interface list is checked in the plain builds only.
+ctest --test-dir "$build" -LE "exhaustive|install|symbols" --output-on-failure
