@@ -15,7 +15,52 @@
 
 namespace float_model {
 
+#if defined(__SIZEOF_INT128__)
 __extension__ typedef unsigned __int128 u128;
+#else
+// Targets without a native 128-bit integer (32-bit x86) get the few
+// operations the model needs. Products are of two significands below 2^64.
+struct u128 {
+  std::uint64_t hi = 0, lo = 0;
+  u128() = default;
+  u128(std::uint64_t v) : lo(v) {}  // NOLINT: used like the native type
+  friend u128 operator*(u128 x, u128 y) {
+    const std::uint64_t a0 = x.lo & 0xffffffffu, a1 = x.lo >> 32;
+    const std::uint64_t b0 = y.lo & 0xffffffffu, b1 = y.lo >> 32;
+    const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+    const std::uint64_t mid = (p00 >> 32) + (p01 & 0xffffffffu) + (p10 & 0xffffffffu);
+    u128 r;
+    r.lo = (mid << 32) | (p00 & 0xffffffffu);
+    r.hi = p11 + (p01 >> 32) + (p10 >> 32) + (mid >> 32) + x.hi * y.lo + x.lo * y.hi;
+    return r;
+  }
+  friend u128 operator+(u128 x, u128 y) {
+    u128 r;
+    r.lo = x.lo + y.lo;
+    r.hi = x.hi + y.hi + (r.lo < x.lo ? 1 : 0);
+    return r;
+  }
+  friend std::uint64_t operator&(u128 x, std::uint64_t m) { return x.lo & m; }
+  u128& operator<<=(int n) {
+    while (n-- > 0) {
+      hi = (hi << 1) | (lo >> 63);
+      lo <<= 1;
+    }
+    return *this;
+  }
+  u128& operator>>=(int n) {
+    while (n-- > 0) {
+      lo = (lo >> 1) | (hi << 63);
+      hi >>= 1;
+    }
+    return *this;
+  }
+  friend bool operator==(u128 x, u128 y) { return x.hi == y.hi && x.lo == y.lo; }
+  friend bool operator!=(u128 x, u128 y) { return !(x == y); }
+  friend bool operator<(u128 x, u128 y) { return x.hi != y.hi ? x.hi < y.hi : x.lo < y.lo; }
+  friend bool operator>(u128 x, u128 y) { return y < x; }
+};
+#endif
 
 // A positive finite number sig * 2^exp, held exactly.
 struct exact {
@@ -36,7 +81,7 @@ inline int bit_length(u128 v) {
 inline exact exact_of(double v) {
   int e;
   double f = std::frexp(v, &e);  // v = f * 2^e, f in [0.5, 1)
-  return {static_cast<u128>(std::ldexp(f, 53)), e - 53};
+  return {u128(static_cast<std::uint64_t>(std::ldexp(f, 53))), e - 53};
 }
 
 inline exact times(exact x, exact y) { return {x.sig * y.sig, x.exp + y.exp}; }
