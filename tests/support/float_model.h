@@ -236,7 +236,7 @@ bool product_saturates(double A, double B) {
 
 template <class F>
 bool product_flushes(double A, double B) {
-  const exact limit{(static_cast<u128>(1) << 54) - 1, F::normal_exp - 54};
+  const exact limit{u128((std::uint64_t{1} << 54) - 1), F::normal_exp - 54};
   return compare(times(exact_of(A), exact_of(B)), limit) < 0;
 }
 
