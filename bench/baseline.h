@@ -1,5 +1,6 @@
 // Baselines the library is measured against: the plain operation and a
-// hand-written saturating version of it, each an out-of-line call.
+// hand-written saturating version of it, each an out-of-line call into a
+// shared library, as the library's own operations are.
 #pragma once
 #define NOINL __attribute__((noinline))
 namespace base {
