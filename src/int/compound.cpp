@@ -34,7 +34,13 @@ int add_in_place(int a, int b) {
 // Product with the strict quotient test: |a| must stay below MAX / |b|
 // truncated, so a stored product is at most MAX - |b| in magnitude and some
 // products that would fit saturate.
+//
+// For integers, |a| < MAX / |b| truncated exactly when (|a| + 1) * |b| <= MAX,
+// so the fast path makes the same test with a 64-bit product instead of a
+// division. It also covers a zero on either side and a factor of one, and
+// lets no saturated factor or -2147483648 through except beside a zero.
 int multiply_in_place(int a, int b) {
+  if ((magnitude_int(a) + 1) * magnitude_int(b) <= kIntCeiling) return a * b;
   if (a == 0 || b == 0) return 0;
   // Multiplying by one changes nothing; this also keeps -2147483648, the
   // one left operand whose magnitude the quotient test cannot hold.

@@ -21,7 +21,24 @@ constexpr double kIntHalfSumLimit = 1073741823.5;
 // Limit of the subtraction's overflow test on the halves.
 constexpr double kIntHalfDifferenceLimit = 1073741823.0;
 
+// Bounds of the fast paths of the sum and the difference: an exact result
+// strictly inside them cannot meet any of the ladder's overflow tests.
+constexpr std::int64_t kIntSumSafeLimit = 2147483584;
+constexpr std::int64_t kIntDifferenceSafeLimit = 2147483646;
+
 inline bool is_saturated_int(int v) { return v == kIntSaturatedPos || v == kIntSaturatedNeg; }
+
+// Neither saturated nor -2147483648: strictly inside +-MAX. One unsigned
+// comparison after a shift of the range.
+inline bool is_ordinary_int(int v) {
+  constexpr std::uint32_t largest = kIntCeiling - 1;
+  return static_cast<std::uint32_t>(v) + largest < 2 * largest + 1;
+}
+
+// -limit < v < limit, as one unsigned comparison.
+inline bool is_inside(std::int64_t v, std::int64_t limit) {
+  return static_cast<std::uint64_t>(v + (limit - 1)) < static_cast<std::uint64_t>(2 * (limit - 1) + 1);
+}
 
 // Magnitude in 64 bits: exact for -2147483648 as well.
 inline std::int64_t magnitude_int(int v) {
@@ -42,20 +59,34 @@ inline int narrow(std::int64_t v) { return static_cast<int>(v); }
 // one sign are tested on their half-sum rounded to single precision, so a
 // sum of two positives saturates from 2147483584 on; operands of opposite
 // signs, or a zero, always give their exact sum.
+//
+// The common case comes first: two ordinary operands whose exact sum lies
+// strictly inside +-kIntSumSafeLimit. There the rounded half-sum stays below
+// 2^30 (the float just under it is 2^30 - 64), so no test of the ladder
+// could fire, and the fast path branches only on a condition that is almost
+// always true.
 inline int add(int a, int b) {
+  const std::int64_t sum = std::int64_t{a} + b;
+  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(sum, kIntSumSafeLimit)) return narrow(sum);
   if (a == kIntSaturatedPos || b == kIntSaturatedPos) return kIntSaturatedPos;
   if (a == kIntSaturatedNeg || b == kIntSaturatedNeg) return kIntSaturatedNeg;
   // a / 2.0 + b / 2.0 is exact in double; the one rounding is to float.
   const float h = static_cast<float>(a / 2.0 + b / 2.0);
   if (a > 0 && b > 0 && h >= kIntHalfSumLimit) return kIntSaturatedPos;
   if (a < 0 && b < 0 && h <= -kIntHalfSumLimit) return kIntSaturatedNeg;
-  return narrow(std::int64_t{a} + b);  // fits: the tests above caught the rest
+  return narrow(sum);  // fits: the tests above caught the rest
 }
 
 // Difference. A saturated operand decides, towards +MAX first. Operands of
 // opposite signs are tested on their halves: the magnitude of the negative
 // one halved exactly (only a negative b), the others halved toward zero.
+//
+// Both half tests need a difference of magnitude 2147483646 or more, so two
+// ordinary operands whose exact difference lies strictly inside
+// +-kIntDifferenceSafeLimit take it without further tests.
 inline int subtract(int a, int b) {
+  const std::int64_t d = std::int64_t{a} - b;
+  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(d, kIntDifferenceSafeLimit)) return narrow(d);
   if (a == kIntSaturatedPos || b == kIntSaturatedNeg) return kIntSaturatedPos;
   if (a == kIntSaturatedNeg || b == kIntSaturatedPos) return kIntSaturatedNeg;
   if (a > 0 && b < 0) {
@@ -66,7 +97,6 @@ inline int subtract(int a, int b) {
     const double t = static_cast<double>(b / 2) + static_cast<double>(magnitude_int(a / 2));
     if (t >= kIntHalfDifferenceLimit) return kIntSaturatedNeg;
   }
-  const std::int64_t d = std::int64_t{a} - b;
   // Only 0 - -2147483648 escapes the tests above; its difference 2^31 does
   // not fit and becomes the positive saturated value.
   if (d > kIntCeiling) return kIntSaturatedPos;
@@ -77,7 +107,13 @@ inline int subtract(int a, int b) {
 // operand unchanged, a saturated factor gives the saturated value of the
 // product's sign, and the quotient test in double is exact: any other
 // product of magnitude MAX or more saturates.
+//
+// So every exact product of magnitude below MAX is the result, whatever the
+// factors: a saturated factor or -2147483648 only gets there with a zero.
+// The fast path takes those before the ladder, without its division.
 inline int multiply(int a, int b) {
+  const std::int64_t product = std::int64_t{a} * b;
+  if (is_inside(product, kIntCeiling)) return narrow(product);
   if (a == 0 || b == 0) return 0;
   if (a == 1) return b;
   if (b == 1) return a;
@@ -86,7 +122,7 @@ inline int multiply(int a, int b) {
   // With 64-bit magnitudes -2147483648 takes part as 2^31 on either side.
   const double q = static_cast<double>(kIntCeiling) / static_cast<double>(magnitude_int(b));
   if (static_cast<double>(magnitude_int(a)) >= q) return saturated;
-  return narrow(std::int64_t{a} * b);
+  return narrow(product);
 }
 
 // Quotient, shared by operator/ and operator/=. Zero divided by anything is
