@@ -3,6 +3,7 @@
 #define SAFENUM_SRC_FLOAT_CONVERT_H
 
 #include <cmath>
+#include <cstdint>
 
 #include "float/traits.h"
 
@@ -11,6 +12,7 @@ namespace detail {
 
 // T of the rounding to int: 2^31, a single-precision constant.
 constexpr double kNintLimit = 0x1p31;
+constexpr std::int64_t kNintWholeLimit = std::int64_t{1} << 31;
 // The smallest magnitude that IEEE rounding to nearest sends past FLT_MAX to
 // infinity: the midpoint between FLT_MAX and 2^128, which rounds to even.
 constexpr double kSingleOverflowThreshold = 0x1.ffffffp127;
@@ -28,16 +30,15 @@ constexpr double kTruncIntLower = -0x1p31 - 1.0;
 inline int nint_of(double a) {
   if (!above(kNintLimit, a)) return kIntSaturatedPos;
   if (above(-1.0 * kNintLimit, a)) return kIntSaturatedNeg;
-  double whole = std::trunc(a);
-  double fraction = a - whole;  // exact
-  if (fraction >= 0.5) {
-    whole += 1.0;
-  } else if (fraction <= -0.5) {
-    whole -= 1.0;
-  }
-  if (whole >= kNintLimit) return kIntSaturatedPos;
-  if (whole <= -kNintLimit) return kIntSaturatedNeg;
-  return static_cast<int>(whole);
+  // Strictly inside +-2^31 the truncation fits in 64 bits (and in 32) and
+  // the fraction is exact. The step away from zero is taken without a
+  // branch, since the fraction of an ordinary value is anything at all.
+  const std::int64_t whole = static_cast<std::int64_t>(a);
+  const double fraction = a - static_cast<double>(whole);
+  const std::int64_t rounded = whole + (fraction >= 0.5) - (fraction <= -0.5);
+  if (rounded >= kNintWholeLimit) return kIntSaturatedPos;
+  if (rounded <= -kNintWholeLimit) return kIntSaturatedNeg;
+  return static_cast<int>(rounded);
 }
 
 // Plain truncation toward zero. Outside the int range, and for a NaN, the

@@ -3,6 +3,7 @@
 #ifndef SAFENUM_SRC_FLOAT_TRAITS_H
 #define SAFENUM_SRC_FLOAT_TRAITS_H
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -21,8 +22,15 @@ struct single_traits {
   static constexpr double addition_guard = 2 * kFloatSmallestNormal;  // 2m
   static constexpr bits ceiling_bits = kFloatCeilingBits;
   static constexpr bits sign_mask = 0x80000000u;
+  // The bit pattern of 2^e, for the operand windows of the fast paths.
+  static constexpr bits power_of_two_bits(int e) { return static_cast<bits>(e + 127) << 23; }
+  // Factors in [2^-62, 2^62) multiply and divide into (2^-124, 2^124),
+  // inside [2m, H); addends below 2^124 sum to less than H.
+  static constexpr int factor_window_exponent = 62;
+  static constexpr int addend_window_exponent = 124;
   static object make(stored v) { return access::make_float(v); }
 };
+static_assert(single_traits::power_of_two_bits(126) == single_traits::ceiling_bits, "2^126 is C");
 
 struct double_traits {
   using object = safedouble;
@@ -34,8 +42,14 @@ struct double_traits {
   static constexpr double addition_guard = 2 * kDoubleSmallestNormal;
   static constexpr bits ceiling_bits = kDoubleCeilingBits;
   static constexpr bits sign_mask = 0x8000000000000000u;
+  static constexpr bits power_of_two_bits(int e) { return static_cast<bits>(e + 1023) << 52; }
+  // Factors in [2^-510, 2^510) multiply and divide into (2^-1020, 2^1020),
+  // inside [2m, H); addends below 2^1020 sum to less than H.
+  static constexpr int factor_window_exponent = 510;
+  static constexpr int addend_window_exponent = 1020;
   static object make(stored v) { return access::make_double(v); }
 };
+static_assert(double_traits::power_of_two_bits(1022) == double_traits::ceiling_bits, "2^1022 is C");
 
 template <class Traits>
 inline typename Traits::bits bits_of(typename Traits::stored v) {
@@ -70,14 +84,16 @@ inline bool above(double x, double y) { return x > y; }
 // saturates: a magnitude not below C (infinity included) becomes C with the
 // argument's sign; anything else, NaN included, is stored, rounded once to
 // the class's format.
+//
+// Written without a branch, since the sign and size of a result are anything
+// at all: the magnitude is limited to C (the comparison "C below the
+// magnitude" is false for a NaN, which therefore passes through unchanged,
+// payload included) and then given back the argument's sign.
 template <class Traits>
 inline typename Traits::stored saturate(double x) {
-  double mag = x < 0 ? -x : x;
-  if (!below(mag, Traits::ceiling)) {
-    return static_cast<typename Traits::stored>(below(x, 0.0) ? -Traits::ceiling
-                                                              : Traits::ceiling);
-  }
-  return static_cast<typename Traits::stored>(x);
+  const double mag = std::fabs(x);
+  const double limited = Traits::ceiling < mag ? Traits::ceiling : mag;
+  return static_cast<typename Traits::stored>(std::copysign(limited, x));
 }
 
 }  // namespace detail
