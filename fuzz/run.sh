@@ -14,7 +14,7 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_FLAGS="$san -fsanitize=fuzzer-no-link -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="$san" -DCMAKE_SHARED_LINKER_FLAGS="$san" \
   -DSAFENUM_BUILD_FUZZ=ON -DSAFENUM_BUILD_TESTS=OFF \
-  -DSAFENUM_BUILD_EXAMPLES=OFF -DSAFENUM_INSTALL=OFF >/dev/null
+  -DSAFENUM_BUILD_EXAMPLES=OFF -DSAFENUM_INSTALL=OFF -DSAFENUM_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target safenum-fuzz-ops
 
 # The checked-in seeds stay untouched; new inputs go to a working corpus.

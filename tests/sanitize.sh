@@ -18,7 +18,7 @@ cmake -S "$src" -B "$build" "${generator[@]}" \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=undefined,address" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=undefined,address" \
-  -DSAFENUM_WERROR=ON
+  -DSAFENUM_WERROR=ON -DSAFENUM_BUILD_BENCH=OFF
 cmake --build "$build" -j "${SAFENUM_JOBS:-2}"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

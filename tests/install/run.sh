@@ -27,7 +27,7 @@ step() { echo "== $*"; }
 build_library() {  # build-dir prefix shared(ON|OFF)
   cmake -S "$src" -B "$1" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$work/configured-prefix" -DBUILD_SHARED_LIBS="$3" \
-    -DSAFENUM_BUILD_TESTS=OFF -DSAFENUM_BUILD_EXAMPLES=OFF >/dev/null
+    -DSAFENUM_BUILD_TESTS=OFF -DSAFENUM_BUILD_EXAMPLES=OFF -DSAFENUM_BUILD_BENCH=OFF >/dev/null
   cmake --build "$1" -j "$jobs" >/dev/null
   cmake --install "$1" --prefix "$2" >/dev/null
   [[ ! -e "$work/configured-prefix" ]] || fail "installed into the configured prefix"
