@@ -77,7 +77,10 @@ inline bool is_ceiling(typename Traits::stored mag) {
 // The three comparison forms of every floating threshold test. A NaN on
 // either side counts as below and as equal, never as above.
 inline bool below(double x, double y) { return !(x >= y); }
-inline bool equal(double x, double y) { return !(x < y) && !(x > y); }
+// The two halves of "equal" are combined without a branch between them.
+inline bool equal(double x, double y) {
+  return (static_cast<int>(!(x < y)) & static_cast<int>(!(x > y))) != 0;
+}
 inline bool above(double x, double y) { return x > y; }
 
 // The saturating construction, the only path into a floating object that

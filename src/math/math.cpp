@@ -84,6 +84,8 @@ safedouble ceil(safedouble& x) { return ceiling<d::double_traits>(x); }
 // -2147483648 to 2147483647.
 safeint abs(const safeint& x) {
   const int v = d::access::get(x);
-  if (int_at_least(v, 0)) return x;
-  return d::access::make_int(d::multiply(-1, v));
+  // Both candidates are computed and one is chosen, so the sign of the
+  // argument decides no branch.
+  const int negated = d::multiply(-1, v);
+  return d::access::make_int(int_at_least(v, 0) ? v : negated);
 }
