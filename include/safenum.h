@@ -81,6 +81,9 @@ class safeint {
 
  private:
   friend struct safenum::detail::access;
+  // The library's own construction from a raw stored value, without any test.
+  struct raw_value {};
+  constexpr safeint(raw_value, int value) : value_(value) {}
   int value_;
 };
 
@@ -125,6 +128,9 @@ class safefloat {
 
  private:
   friend struct safenum::detail::access;
+  // The library's own construction from a raw stored value, without any test.
+  struct raw_value {};
+  constexpr safefloat(raw_value, float value) : value_(value) {}
   float value_;
 };
 
@@ -166,6 +172,9 @@ class safedouble {
 
  private:
   friend struct safenum::detail::access;
+  // The library's own construction from a raw stored value, without any test.
+  struct raw_value {};
+  constexpr safedouble(raw_value, double value) : value_(value) {}
   double value_;
 };
 

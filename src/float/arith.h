@@ -90,9 +90,9 @@ typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
   using stored = typename T::stored;
   const double a = a_, b = b_;
   const stored ma = magnitude<T>(a_), mb = magnitude<T>(b_);
-  const double quotient = a / b;
-  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return static_cast<stored>(quotient);
-  if (is_plain_result<T>(quotient, ma, mb)) return static_cast<stored>(quotient);
+  // Zero divisors lie outside the window: the quotient is formed only
+  // inside it or once the ladder has ruled a zero divisor out.
+  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return static_cast<stored>(a / b);
   if (equal(a, 0.0)) return a_;
   const double s = sign_factor(a, b);
   const double A = ma, B = mb;
@@ -103,7 +103,7 @@ typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
   if (!below(B, 1.0) && !below(B * T::smallest_normal, A)) {
     return narrow<T>(s * T::smallest_normal);
   }
-  return narrow<T>(quotient);
+  return narrow<T>(a / b);
 }
 
 // In-place multiplication: a saturated factor keeps the product saturated,
@@ -162,9 +162,9 @@ typename T::object core_div(const typename T::object& x, const typename T::objec
   const stored a_ = access::get(x), b_ = access::get(y);
   const double a = a_, b = b_;
   const stored ma = magnitude<T>(a_), mb = magnitude<T>(b_);
-  const double quotient = a / b;
-  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return T::make(static_cast<stored>(quotient));
-  if (is_plain_result<T>(quotient, ma, mb)) return T::make(static_cast<stored>(quotient));
+  // Zero divisors lie outside the window: the quotient is formed only
+  // inside it or once the ladder has ruled a zero divisor out.
+  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return deliver<T>(a / b);
   if (equal(a, 0.0)) return deliver<T>(0.0);
   const double s = sign_factor(a, b);
   const double A = ma, B = mb;
@@ -174,7 +174,7 @@ typename T::object core_div(const typename T::object& x, const typename T::objec
   if (!below(B, 1.0) && !below(T::smallest_normal * B, A)) {
     return deliver<T>(s * T::smallest_normal);
   }
-  return deliver<T>(quotient);
+  return deliver<T>(a / b);
 }
 
 template <class T>
@@ -184,8 +184,8 @@ typename T::object core_mul(const typename T::object& x, const typename T::objec
   const double a = a_, b = b_;
   const stored ma = magnitude<T>(a_), mb = magnitude<T>(b_);
   const double product = a * b;
-  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return T::make(static_cast<stored>(product));
-  if (is_plain_result<T>(product, ma, mb)) return T::make(static_cast<stored>(product));
+  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return deliver<T>(product);
+  if (is_plain_result<T>(product, ma, mb)) return deliver<T>(product);
   if (equal(a, 0.0) || equal(b, 0.0)) return deliver<T>(0.0);
   const double s = sign_factor(a, b);
   const double A = ma, B = mb;
@@ -206,7 +206,7 @@ template <class T>
 typename T::object core_add(const typename T::object& x, const typename T::object& y) {
   const double a = access::get(x), b = access::get(y);
   const double sum = a + b;
-  if (is_plain_sum<T>(sum)) return T::make(static_cast<typename T::stored>(sum));
+  if (is_plain_sum<T>(sum)) return deliver<T>(sum);
   const double h = mag<T>(access::get(x)) / 2 + mag<T>(access::get(y)) / 2;
   if (!below(h, T::half_ceiling)) {
     if (above(a, 0.0) && above(b, 0.0)) return deliver<T>(T::ceiling);
@@ -219,7 +219,7 @@ template <class T>
 typename T::object core_sub(const typename T::object& x, const typename T::object& y) {
   const double a = access::get(x), b = access::get(y);
   const double difference = a - b;
-  if (is_plain_sum<T>(difference)) return T::make(static_cast<typename T::stored>(difference));
+  if (is_plain_sum<T>(difference)) return deliver<T>(difference);
   const double h = mag<T>(access::get(x)) / 2 + mag<T>(access::get(y)) / 2;
   if (!below(h, T::half_ceiling)) {
     if (above(a, 0.0) && below(b, 0.0)) return deliver<T>(T::ceiling);

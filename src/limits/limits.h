@@ -40,21 +40,9 @@ struct access {
   static float get(const safefloat& f) { return f.value_; }
   static double get(const safedouble& d) { return d.value_; }
 
-  static safeint make_int(int v) {
-    safeint s;
-    s.value_ = v;
-    return s;
-  }
-  static safefloat make_float(float v) {
-    safefloat f;
-    f.value_ = v;
-    return f;
-  }
-  static safedouble make_double(double v) {
-    safedouble d;
-    d.value_ = v;
-    return d;
-  }
+  static safeint make_int(int v) { return safeint(safeint::raw_value{}, v); }
+  static safefloat make_float(float v) { return safefloat(safefloat::raw_value{}, v); }
+  static safedouble make_double(double v) { return safedouble(safedouble::raw_value{}, v); }
 
   static void set(safeint& s, int v) { s.value_ = v; }
   static void set(safefloat& f, float v) { f.value_ = v; }
