@@ -186,42 +186,44 @@ void check_compound(F a, F b) {
 }
 
 // Every mixed overload equals the same-type operator on the operand turned
-// into the class by its own constructor, in the written order.
+// into the class by its own constructor, in the written order. Two NaN
+// operands may meet in either order once the operator is inlined into the
+// mixed overload, so a NaN result need only be a NaN on both sides.
 template <class F>
 void check_mixed(F f, int i, float fl, double d, safeint s) {
   const F ti(i), tf(static_cast<double>(fl)), td(d), ts(s);
-  CHECK(same_bits(f + i, f + ti));
-  CHECK(same_bits(i + f, ti + f));
-  CHECK(same_bits(f + fl, f + tf));
-  CHECK(same_bits(fl + f, tf + f));
-  CHECK(same_bits(f + d, f + td));
-  CHECK(same_bits(d + f, td + f));
-  CHECK(same_bits(f + s, f + ts));
-  CHECK(same_bits(s + f, ts + f));
+  CHECK(same_value(f + i, f + ti));
+  CHECK(same_value(i + f, ti + f));
+  CHECK(same_value(f + fl, f + tf));
+  CHECK(same_value(fl + f, tf + f));
+  CHECK(same_value(f + d, f + td));
+  CHECK(same_value(d + f, td + f));
+  CHECK(same_value(f + s, f + ts));
+  CHECK(same_value(s + f, ts + f));
 
-  CHECK(same_bits(f - i, f - ti));
-  CHECK(same_bits(i - f, ti - f));
-  CHECK(same_bits(f - fl, f - tf));
-  CHECK(same_bits(fl - f, tf - f));
-  CHECK(same_bits(f - d, f - td));
-  CHECK(same_bits(d - f, td - f));
+  CHECK(same_value(f - i, f - ti));
+  CHECK(same_value(i - f, ti - f));
+  CHECK(same_value(f - fl, f - tf));
+  CHECK(same_value(fl - f, tf - f));
+  CHECK(same_value(f - d, f - td));
+  CHECK(same_value(d - f, td - f));
 
-  CHECK(same_bits(f * i, f * ti));
-  CHECK(same_bits(i * f, ti * f));
-  CHECK(same_bits(f * fl, f * tf));
-  CHECK(same_bits(fl * f, tf * f));
-  CHECK(same_bits(f * d, f * td));
-  CHECK(same_bits(d * f, td * f));
-  CHECK(same_bits(f * s, f * ts));
-  CHECK(same_bits(s * f, ts * f));
+  CHECK(same_value(f * i, f * ti));
+  CHECK(same_value(i * f, ti * f));
+  CHECK(same_value(f * fl, f * tf));
+  CHECK(same_value(fl * f, tf * f));
+  CHECK(same_value(f * d, f * td));
+  CHECK(same_value(d * f, td * f));
+  CHECK(same_value(f * s, f * ts));
+  CHECK(same_value(s * f, ts * f));
 
-  CHECK(same_bits(f / i, f / ti));
-  CHECK(same_bits(i / f, ti / f));
-  CHECK(same_bits(f / fl, f / tf));
-  CHECK(same_bits(fl / f, tf / f));
-  CHECK(same_bits(f / d, f / td));
-  CHECK(same_bits(d / f, td / f));
-  CHECK(same_bits(s / f, ts / f));
+  CHECK(same_value(f / i, f / ti));
+  CHECK(same_value(i / f, ti / f));
+  CHECK(same_value(f / fl, f / tf));
+  CHECK(same_value(fl / f, tf / f));
+  CHECK(same_value(f / d, f / td));
+  CHECK(same_value(d / f, td / f));
+  CHECK(same_value(s / f, ts / f));
 
   check_saturated_range(tf);
   check_saturated_range(td);
