@@ -58,12 +58,12 @@ inline bool is_plain_result(double r, typename T::stored ma, typename T::stored 
          !is_ceiling<T>(ma) && !is_ceiling<T>(mb);
 }
 
-// The operand windows: a test on the magnitudes' bit patterns alone, one
-// integer comparison each, which is ready as soon as the operands are
-// loaded. A product, quotient or sum of operands inside the windows passes
-// the result tests above, so its ladder's result is the plain result; a
-// miss is then noticed before any division has finished. Zeros, subnormal
-// numbers, the ceiling, infinities and NaNs all lie outside.
+// The operand window: a test on the magnitude's bit pattern alone, one
+// integer comparison, which is ready as soon as the operand is loaded. A
+// product or quotient of two operands inside the window passes the result
+// test above, so its ladder's result is the plain result; a miss is then
+// noticed before any division has finished. Zeros, subnormal numbers, the
+// ceiling, infinities and NaNs all lie outside.
 template <class T>
 inline bool in_factor_window(typename T::stored mag) {
   constexpr typename T::bits low = T::power_of_two_bits(-T::factor_window_exponent);
@@ -71,9 +71,11 @@ inline bool in_factor_window(typename T::stored mag) {
   return bits_of<T>(mag) - low < high - low;
 }
 
+// The fast path shared by both products: the operand window first, then the
+// wider result test, which needs the product itself.
 template <class T>
-inline bool in_addend_window(typename T::stored mag) {
-  return bits_of<T>(mag) < T::power_of_two_bits(T::addend_window_exponent);
+inline bool is_plain_product(double product, typename T::stored ma, typename T::stored mb) {
+  return (in_factor_window<T>(ma) && in_factor_window<T>(mb)) || is_plain_result<T>(product, ma, mb);
 }
 
 // The common case of a sum or a difference r: its magnitude is below H, so
@@ -115,8 +117,7 @@ typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_)
   const double a = a_, b = b_;
   const stored ma = magnitude<T>(a_), mb = magnitude<T>(b_);
   const double product = a * b;
-  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return static_cast<stored>(product);
-  if (is_plain_result<T>(product, ma, mb)) return static_cast<stored>(product);
+  if (is_plain_product<T>(product, ma, mb)) return static_cast<stored>(product);
   if (equal(a, 0.0) || equal(b, 0.0)) return narrow<T>(0.0);
   const double s = sign_factor(a, b);
   const double A = ma, B = mb;
@@ -184,8 +185,7 @@ typename T::object core_mul(const typename T::object& x, const typename T::objec
   const double a = a_, b = b_;
   const stored ma = magnitude<T>(a_), mb = magnitude<T>(b_);
   const double product = a * b;
-  if (in_factor_window<T>(ma) && in_factor_window<T>(mb)) return deliver<T>(product);
-  if (is_plain_result<T>(product, ma, mb)) return deliver<T>(product);
+  if (is_plain_product<T>(product, ma, mb)) return deliver<T>(product);
   if (equal(a, 0.0) || equal(b, 0.0)) return deliver<T>(0.0);
   const double s = sign_factor(a, b);
   const double A = ma, B = mb;

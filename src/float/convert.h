@@ -12,7 +12,8 @@ namespace detail {
 
 // T of the rounding to int: 2^31, a single-precision constant.
 constexpr double kNintLimit = 0x1p31;
-constexpr std::int64_t kNintWholeLimit = std::int64_t{1} << 31;
+// The same limit for the rounded whole number, held in 64 bits.
+constexpr std::int64_t kNintWholeLimit = static_cast<std::int64_t>(kNintLimit);
 // The smallest magnitude that IEEE rounding to nearest sends past FLT_MAX to
 // infinity: the midpoint between FLT_MAX and 2^128, which rounds to even.
 constexpr double kSingleOverflowThreshold = 0x1.ffffffp127;

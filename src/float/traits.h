@@ -25,9 +25,8 @@ struct single_traits {
   // The bit pattern of 2^e, for the operand windows of the fast paths.
   static constexpr bits power_of_two_bits(int e) { return static_cast<bits>(e + 127) << 23; }
   // Factors in [2^-62, 2^62) multiply and divide into (2^-124, 2^124),
-  // inside [2m, H); addends below 2^124 sum to less than H.
+  // inside [2m, H).
   static constexpr int factor_window_exponent = 62;
-  static constexpr int addend_window_exponent = 124;
   static object make(stored v) { return access::make_float(v); }
 };
 static_assert(single_traits::power_of_two_bits(126) == single_traits::ceiling_bits, "2^126 is C");
@@ -44,9 +43,8 @@ struct double_traits {
   static constexpr bits sign_mask = 0x8000000000000000u;
   static constexpr bits power_of_two_bits(int e) { return static_cast<bits>(e + 1023) << 52; }
   // Factors in [2^-510, 2^510) multiply and divide into (2^-1020, 2^1020),
-  // inside [2m, H); addends below 2^1020 sum to less than H.
+  // inside [2m, H).
   static constexpr int factor_window_exponent = 510;
-  static constexpr int addend_window_exponent = 1020;
   static object make(stored v) { return access::make_double(v); }
 };
 static_assert(double_traits::power_of_two_bits(1022) == double_traits::ceiling_bits, "2^1022 is C");
