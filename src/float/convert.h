@@ -59,6 +59,14 @@ inline float to_single(double a) {
   return static_cast<float>(a);
 }
 
+// The same conversion of a lane. The SSE2 instruction rounds exactly so, a
+// magnitude past FLT_MAX becoming infinity, with no jump.
+#if SAFENUM_SSE2_LANES
+inline float to_single(lane a) { return _mm_cvtss_f32(_mm_cvtsd_ss(_mm_setzero_ps(), a.v)); }
+#else
+inline float to_single(lane a) { return to_single(a.v); }
+#endif
+
 // 1 when the value compares equal to +C or to -C in the class's precision;
 // an unordered comparison counts as equal, so a NaN gives 1 too.
 template <class Traits>

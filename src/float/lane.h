@@ -1,0 +1,180 @@
+// The selections of the floating ladders, made without a jump.
+//
+// A ladder's rungs fire on operands that are anything at all: signs, zeros,
+// NaNs and saturated values arrive in no order a branch predictor could
+// learn. Written with branches, an operand off the common path pays for
+// several mispredicted jumps; written as ternaries on doubles, the compiler
+// turns most of them back into jumps. So a ladder is evaluated in full on a
+// `lane` (a double held where comparisons yield all-ones or all-zeros
+// masks), and every rung is a comparison and a masked selection.
+//
+// On SSE2 the lane is the low half of an XMM register and each operation is
+// one instruction. Elsewhere (or with SAFENUM_PORTABLE_LANES defined) it is
+// a double with a 64-bit integer mask; the two give the same bits.
+#ifndef SAFENUM_SRC_FLOAT_LANE_H
+#define SAFENUM_SRC_FLOAT_LANE_H
+
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__) && !defined(SAFENUM_PORTABLE_LANES)
+#define SAFENUM_SSE2_LANES 1
+#include <emmintrin.h>
+#include <xmmintrin.h>
+#else
+#define SAFENUM_SSE2_LANES 0
+#endif
+
+namespace safenum {
+namespace detail {
+
+#if SAFENUM_SSE2_LANES
+
+struct lane {
+  __m128d v;
+};
+struct lane_mask {
+  __m128d v;
+};
+
+inline lane lane_of(double x) { return {_mm_set_sd(x)}; }
+inline double value_of(lane x) { return _mm_cvtsd_f64(x.v); }
+// The sign bit alone: the bit pattern of -0.0.
+inline __m128d sign_bit() { return _mm_set_sd(-0.0); }
+
+inline lane operator*(lane x, lane y) { return {_mm_mul_sd(x.v, y.v)}; }
+inline lane operator/(lane x, lane y) { return {_mm_div_sd(x.v, y.v)}; }
+inline lane operator+(lane x, lane y) { return {_mm_add_sd(x.v, y.v)}; }
+inline lane negated(lane x) { return {_mm_xor_pd(x.v, sign_bit())}; }
+// x < y ? x : y and x > y ? x : y: where either is a NaN, the result is y.
+inline lane min(lane x, lane y) { return {_mm_min_sd(x.v, y.v)}; }
+inline lane max(lane x, lane y) { return {_mm_max_sd(x.v, y.v)}; }
+
+// The three comparison forms, with the scalar forms' NaN rules: a NaN on
+// either side counts as below and as equal, never as above.
+inline lane_mask below(lane x, lane y) { return {_mm_cmpnle_sd(y.v, x.v)}; }
+inline lane_mask above(lane x, lane y) { return {_mm_cmplt_sd(y.v, x.v)}; }
+inline lane_mask equal(lane x, lane y) {
+  return {_mm_and_pd(_mm_cmpnlt_sd(x.v, y.v), _mm_cmpnlt_sd(y.v, x.v))};
+}
+// The identity test: the same number, which a NaN never is.
+inline lane_mask same(lane x, lane y) { return {_mm_cmpeq_sd(x.v, y.v)}; }
+// The negated forms, each in one comparison.
+inline lane_mask not_above(lane x, lane y) { return {_mm_cmpnlt_sd(y.v, x.v)}; }
+inline lane_mask not_below(lane x, lane y) { return {_mm_cmple_sd(y.v, x.v)}; }
+// Whether the mask is set, for the rare case that takes a branch.
+inline bool any(lane_mask m) { return (_mm_movemask_pd(m.v) & 1) != 0; }
+
+inline lane_mask operator&(lane_mask x, lane_mask y) { return {_mm_and_pd(x.v, y.v)}; }
+inline lane_mask operator|(lane_mask x, lane_mask y) { return {_mm_or_pd(x.v, y.v)}; }
+inline lane_mask operator^(lane_mask x, lane_mask y) { return {_mm_xor_pd(x.v, y.v)}; }
+// x and not y, in one operation.
+inline lane_mask and_not(lane_mask x, lane_mask y) { return {_mm_andnot_pd(y.v, x.v)}; }
+
+inline lane select(lane_mask m, lane if_true, lane otherwise) {
+  return {_mm_or_pd(_mm_and_pd(m.v, if_true.v), _mm_andnot_pd(m.v, otherwise.v))};
+}
+// Zero where the mask is set, x elsewhere.
+inline lane zero_where(lane_mask m, lane x) { return {_mm_andnot_pd(m.v, x.v)}; }
+
+// One of two stored values chosen by the mask, on their bit patterns: a
+// float is not widened on the way, which would quiet a signalling NaN. The
+// mask's low half is set wherever the mask is.
+inline float select_stored(lane_mask m, float if_true, float otherwise) {
+  const __m128 mask = _mm_castpd_ps(m.v);
+  return _mm_cvtss_f32(_mm_or_ps(_mm_and_ps(mask, _mm_set1_ps(if_true)),
+                                 _mm_andnot_ps(mask, _mm_set1_ps(otherwise))));
+}
+inline double select_stored(lane_mask m, double if_true, double otherwise) {
+  return value_of(select(m, lane_of(if_true), lane_of(otherwise)));
+}
+
+inline lane magnitude(lane x) { return {_mm_andnot_pd(sign_bit(), x.v)}; }
+// A non-negative x given the sign bit where the mask is set.
+inline lane negated_where(lane_mask m, lane x) {
+  return {_mm_or_pd(x.v, _mm_and_pd(m.v, sign_bit()))};
+}
+// A non-negative magnitude given the sign bit of s.
+inline lane with_sign_of(lane s, lane magnitude) {
+  return {_mm_or_pd(magnitude.v, _mm_and_pd(s.v, sign_bit()))};
+}
+
+#else
+
+constexpr std::uint64_t kDoubleSignBit = 0x8000000000000000u;
+
+struct lane {
+  double v;
+};
+struct lane_mask {
+  std::uint64_t v;
+};
+
+inline std::uint64_t lane_bits(double x) {
+  std::uint64_t b;
+  std::memcpy(&b, &x, sizeof b);
+  return b;
+}
+inline lane lane_from_bits(std::uint64_t b) {
+  double x;
+  std::memcpy(&x, &b, sizeof x);
+  return {x};
+}
+inline lane_mask mask_of(bool c) { return {std::uint64_t{0} - static_cast<std::uint64_t>(c)}; }
+
+inline lane lane_of(double x) { return {x}; }
+inline double value_of(lane x) { return x.v; }
+
+inline lane operator*(lane x, lane y) { return {x.v * y.v}; }
+inline lane operator/(lane x, lane y) { return {x.v / y.v}; }
+inline lane operator+(lane x, lane y) { return {x.v + y.v}; }
+inline lane negated(lane x) { return {-x.v}; }
+inline lane min(lane x, lane y) { return {x.v < y.v ? x.v : y.v}; }
+inline lane max(lane x, lane y) { return {x.v > y.v ? x.v : y.v}; }
+
+inline lane_mask below(lane x, lane y) { return mask_of(!(x.v >= y.v)); }
+inline lane_mask above(lane x, lane y) { return mask_of(x.v > y.v); }
+inline lane_mask equal(lane x, lane y) { return mask_of(!(x.v < y.v) & !(x.v > y.v)); }
+inline lane_mask same(lane x, lane y) { return mask_of(x.v == y.v); }
+inline lane_mask not_above(lane x, lane y) { return mask_of(!(x.v > y.v)); }
+inline lane_mask not_below(lane x, lane y) { return mask_of(x.v >= y.v); }
+inline bool any(lane_mask m) { return m.v != 0; }
+
+inline lane_mask operator&(lane_mask x, lane_mask y) { return {x.v & y.v}; }
+inline lane_mask operator|(lane_mask x, lane_mask y) { return {x.v | y.v}; }
+inline lane_mask operator^(lane_mask x, lane_mask y) { return {x.v ^ y.v}; }
+inline lane_mask and_not(lane_mask x, lane_mask y) { return {x.v & ~y.v}; }
+
+inline lane select(lane_mask m, lane if_true, lane otherwise) {
+  return lane_from_bits((lane_bits(if_true.v) & m.v) | (lane_bits(otherwise.v) & ~m.v));
+}
+inline lane zero_where(lane_mask m, lane x) { return lane_from_bits(lane_bits(x.v) & ~m.v); }
+
+inline float select_stored(lane_mask m, float if_true, float otherwise) {
+  std::uint32_t t, o;
+  std::memcpy(&t, &if_true, sizeof t);
+  std::memcpy(&o, &otherwise, sizeof o);
+  const std::uint32_t chosen =
+      (t & static_cast<std::uint32_t>(m.v)) | (o & ~static_cast<std::uint32_t>(m.v));
+  float r;
+  std::memcpy(&r, &chosen, sizeof r);
+  return r;
+}
+inline double select_stored(lane_mask m, double if_true, double otherwise) {
+  return value_of(select(m, lane_of(if_true), lane_of(otherwise)));
+}
+
+inline lane magnitude(lane x) { return lane_from_bits(lane_bits(x.v) & ~kDoubleSignBit); }
+inline lane negated_where(lane_mask m, lane x) {
+  return lane_from_bits(lane_bits(x.v) | (m.v & kDoubleSignBit));
+}
+inline lane with_sign_of(lane s, lane magnitude) {
+  return lane_from_bits(lane_bits(magnitude.v) | (lane_bits(s.v) & kDoubleSignBit));
+}
+
+#endif
+
+}  // namespace detail
+}  // namespace safenum
+
+#endif  // SAFENUM_SRC_FLOAT_LANE_H
