@@ -69,21 +69,23 @@ inline typename T::object deliver_inside(typename T::stored v) {
 // The compound member does not saturate, so its upper limit is C only for a
 // divisor below 1 (a stored value beyond C, divided by at least 1, may stay
 // beyond C).
-// The smallest subnormal double, the stand-in for a zero or NaN divisor.
-constexpr double kDoubleSmallestSubnormal = 0x1p-1074;
-
-template <class T, bool Saturating>
-inline lane quotient_ladder(lane a, lane b) {
-  const lane zero = lane_of(0.0), one = lane_of(1.0);
-  const lane ceiling = lane_of(T::ceiling);
-  const lane A = magnitude(a), B = magnitude(b);
-  const lane_mask negative = below(a, zero) ^ below(b, zero);
-  const lane_mask zero_divisor = not_above(B, zero);
-  const lane_mask small_divisor = below(B, one);
-  const lane quotient = A / max(B, lane_of(kDoubleSmallestSubnormal));
-  const lane lower = zero_where(small_divisor, lane_of(T::smallest_normal));
-  const lane upper = Saturating ? ceiling : select(small_divisor, ceiling, lane_of(HUGE_VAL));
-  lane r = negated_where(negative, min(max(quotient, lower), upper));
+//
+// The ladder runs in the class's own precision: the quotient of two floats
+// rounded to single is the double quotient rounded once to single (a double
+// carries more than twice the single significand plus two bits), and the
+// limits m and C, both floats, commute with that rounding.
+template <class T, bool Saturating, class L>
+inline L quotient_ladder(L a, L b) {
+  const L zero = L::of(0.0), one = L::of(1.0);
+  const L ceiling = L::of(T::ceiling);
+  const L A = magnitude(a), B = magnitude(b);
+  const auto negative = below(a, zero) ^ below(b, zero);
+  const auto zero_divisor = not_above(B, zero);
+  const auto small_divisor = below(B, one);
+  const L quotient = A / max(B, L::of(L::smallest_subnormal));
+  const L lower = zero_where(small_divisor, L::of(T::smallest_normal));
+  const L upper = Saturating ? ceiling : select(small_divisor, ceiling, L::of(HUGE_VAL));
+  L r = negated_where(negative, min(max(quotient, lower), upper));
   r = zero_where(same(B, ceiling), r);
   return select(same(A, ceiling) | zero_divisor, negated_where(negative, ceiling), r);
 }
@@ -140,8 +142,10 @@ inline lane product_ladder(lane a, lane b) {
 // In-place division: a zero (or NaN) left value stays as it is, bit for bit.
 template <class T>
 typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
-  const typename T::stored r = narrow<T>(quotient_ladder<T, false>(lane_of(a_), lane_of(b_)));
-  return select_stored(not_above(magnitude(lane_of(a_)), lane_of(0.0)), a_, r);
+  using L = typename T::native_lane;
+  const L a = T::load(a_);
+  const L r = quotient_ladder<T, false>(a, T::load(b_));
+  return value_of(select(not_above(magnitude(a), L::of(0.0)), a, r));
 }
 
 // In-place multiplication.
@@ -159,32 +163,37 @@ typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_)
 // halved (or, where the sum overflows to infinity, at least H all the
 // same), and its tests against H and -H are the rounded sum's against C
 // and -C.
+//
+// The ladder runs in the class's own precision: the single sum is the double
+// sum rounded once to single, a double sum at or beyond C (or not above -C)
+// stays so when rounded, and one below C that rounds to C in single gives C
+// either way.
 template <class T>
 typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
-  const lane a = lane_of(a_), b = lane_of(b_);
-  const lane A = magnitude(a), B = magnitude(b);
-  const lane ceiling = lane_of(T::ceiling), guard = lane_of(T::addition_guard);
-  const lane sum = a + b;
-  const lane_mask both_normal = above(A, guard) & above(B, guard);
-  lane r = select(both_normal & not_above(sum, negated(ceiling)), negated(ceiling), sum);
+  using L = typename T::native_lane;
+  const L a = T::load(a_), b = T::load(b_);
+  const L A = magnitude(a), B = magnitude(b);
+  const L ceiling = L::of(T::ceiling), guard = L::of(T::addition_guard);
+  const L sum = a + b;
+  const auto both_normal = above(A, guard) & above(B, guard);
+  L r = select(both_normal & not_above(sum, negated(ceiling)), negated(ceiling), sum);
   r = select(both_normal & not_below(sum, ceiling), ceiling, r);
-  typename T::stored result = narrow<T>(r);
-  result = select_stored(equal(B, ceiling), b_, result);
-  return select_stored(equal(A, ceiling), a_, result);
+  r = select(equal(B, ceiling), b, r);
+  return value_of(select(equal(A, ceiling), a, r));
 }
 
 // The four core operators between two objects of one class.
 template <class T>
-typename T::object core_div(const typename T::object &x, const typename T::object &y) {
-  const typename T::stored a_ = access::get(x), b_ = access::get(y);
-  const lane a = lane_of(a_);
-  const lane r =
-      zero_where(not_above(magnitude(a), lane_of(0.0)), quotient_ladder<T, true>(a, lane_of(b_)));
-  return deliver_inside<T>(static_cast<typename T::stored>(value_of(r)));
+typename T::object core_div(const typename T::object& x, const typename T::object& y) {
+  using L = typename T::native_lane;
+  const L a = T::load(access::get(x));
+  const L r = zero_where(not_above(magnitude(a), L::of(0.0)),
+                         quotient_ladder<T, true>(a, T::load(access::get(y))));
+  return deliver_inside<T>(value_of(r));
 }
 
 template <class T>
-typename T::object core_mul(const typename T::object &x, const typename T::object &y) {
+typename T::object core_mul(const typename T::object& x, const typename T::object& y) {
   const typename T::stored a_ = access::get(x), b_ = access::get(y);
   const lane r = product_ladder<T, true>(lane_of(a_), lane_of(b_));
   return deliver_inside<T>(static_cast<typename T::stored>(value_of(r)));
@@ -200,12 +209,12 @@ typename T::object core_mul(const typename T::object &x, const typename T::objec
 // the plain sum gives the same C. Operands of opposite signs, or a zero,
 // leave the sum to the saturating construction in the ladder as well.
 template <class T>
-typename T::object core_add(const typename T::object &x, const typename T::object &y) {
+typename T::object core_add(const typename T::object& x, const typename T::object& y) {
   return deliver<T>(static_cast<double>(access::get(x)) + access::get(y));
 }
 
 template <class T>
-typename T::object core_sub(const typename T::object &x, const typename T::object &y) {
+typename T::object core_sub(const typename T::object& x, const typename T::object& y) {
   return deliver<T>(static_cast<double>(access::get(x)) - access::get(y));
 }
 

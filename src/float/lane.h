@@ -11,6 +11,10 @@
 // On SSE2 the lane is the low half of an XMM register and each operation is
 // one instruction. Elsewhere (or with SAFENUM_PORTABLE_LANES defined) it is
 // a double with a 64-bit integer mask; the two give the same bits.
+//
+// A `single_lane` offers the same operations in single precision, for the
+// ladders whose every step rounds in single precision exactly as in double
+// rounded once to single; it saves safefloat the conversions both ways.
 #ifndef SAFENUM_SRC_FLOAT_LANE_H
 #define SAFENUM_SRC_FLOAT_LANE_H
 
@@ -32,6 +36,8 @@ namespace detail {
 
 struct lane {
   __m128d v;
+  static constexpr double smallest_subnormal = 0x1p-1074;
+  static lane of(double x) { return {_mm_set_sd(x)}; }
 };
 struct lane_mask {
   __m128d v;
@@ -77,18 +83,6 @@ inline lane select(lane_mask m, lane if_true, lane otherwise) {
 // Zero where the mask is set, x elsewhere.
 inline lane zero_where(lane_mask m, lane x) { return {_mm_andnot_pd(m.v, x.v)}; }
 
-// One of two stored values chosen by the mask, on their bit patterns: a
-// float is not widened on the way, which would quiet a signalling NaN. The
-// mask's low half is set wherever the mask is.
-inline float select_stored(lane_mask m, float if_true, float otherwise) {
-  const __m128 mask = _mm_castpd_ps(m.v);
-  return _mm_cvtss_f32(_mm_or_ps(_mm_and_ps(mask, _mm_set1_ps(if_true)),
-                                 _mm_andnot_ps(mask, _mm_set1_ps(otherwise))));
-}
-inline double select_stored(lane_mask m, double if_true, double otherwise) {
-  return value_of(select(m, lane_of(if_true), lane_of(otherwise)));
-}
-
 inline lane magnitude(lane x) { return {_mm_andnot_pd(sign_bit(), x.v)}; }
 // A non-negative x given the sign bit where the mask is set.
 inline lane negated_where(lane_mask m, lane x) {
@@ -99,12 +93,57 @@ inline lane with_sign_of(lane s, lane magnitude) {
   return {_mm_or_pd(magnitude.v, _mm_and_pd(s.v, sign_bit()))};
 }
 
+struct single_lane {
+  __m128 v;
+  static constexpr double smallest_subnormal = 0x1p-149;
+  // Only for constants a float holds exactly.
+  static single_lane of(double x) { return {_mm_set_ss(static_cast<float>(x))}; }
+};
+struct single_mask {
+  __m128 v;
+};
+
+inline single_lane single_lane_of(float x) { return {_mm_set_ss(x)}; }
+inline float value_of(single_lane x) { return _mm_cvtss_f32(x.v); }
+inline __m128 single_sign_bit() { return _mm_set_ss(-0.0f); }
+
+inline single_lane operator/(single_lane x, single_lane y) { return {_mm_div_ss(x.v, y.v)}; }
+inline single_lane operator+(single_lane x, single_lane y) { return {_mm_add_ss(x.v, y.v)}; }
+inline single_lane negated(single_lane x) { return {_mm_xor_ps(x.v, single_sign_bit())}; }
+inline single_lane min(single_lane x, single_lane y) { return {_mm_min_ss(x.v, y.v)}; }
+inline single_lane max(single_lane x, single_lane y) { return {_mm_max_ss(x.v, y.v)}; }
+
+inline single_mask below(single_lane x, single_lane y) { return {_mm_cmpnle_ss(y.v, x.v)}; }
+inline single_mask above(single_lane x, single_lane y) { return {_mm_cmplt_ss(y.v, x.v)}; }
+inline single_mask equal(single_lane x, single_lane y) {
+  return {_mm_and_ps(_mm_cmpnlt_ss(x.v, y.v), _mm_cmpnlt_ss(y.v, x.v))};
+}
+inline single_mask same(single_lane x, single_lane y) { return {_mm_cmpeq_ss(x.v, y.v)}; }
+inline single_mask not_above(single_lane x, single_lane y) { return {_mm_cmpnlt_ss(y.v, x.v)}; }
+inline single_mask not_below(single_lane x, single_lane y) { return {_mm_cmple_ss(y.v, x.v)}; }
+
+inline single_mask operator&(single_mask x, single_mask y) { return {_mm_and_ps(x.v, y.v)}; }
+inline single_mask operator|(single_mask x, single_mask y) { return {_mm_or_ps(x.v, y.v)}; }
+inline single_mask operator^(single_mask x, single_mask y) { return {_mm_xor_ps(x.v, y.v)}; }
+inline single_mask and_not(single_mask x, single_mask y) { return {_mm_andnot_ps(y.v, x.v)}; }
+
+inline single_lane select(single_mask m, single_lane if_true, single_lane otherwise) {
+  return {_mm_or_ps(_mm_and_ps(m.v, if_true.v), _mm_andnot_ps(m.v, otherwise.v))};
+}
+inline single_lane zero_where(single_mask m, single_lane x) { return {_mm_andnot_ps(m.v, x.v)}; }
+inline single_lane magnitude(single_lane x) { return {_mm_andnot_ps(single_sign_bit(), x.v)}; }
+inline single_lane negated_where(single_mask m, single_lane x) {
+  return {_mm_or_ps(x.v, _mm_and_ps(m.v, single_sign_bit()))};
+}
+
 #else
 
 constexpr std::uint64_t kDoubleSignBit = 0x8000000000000000u;
 
 struct lane {
   double v;
+  static constexpr double smallest_subnormal = 0x1p-1074;
+  static lane of(double x) { return {x}; }
 };
 struct lane_mask {
   std::uint64_t v;
@@ -150,26 +189,73 @@ inline lane select(lane_mask m, lane if_true, lane otherwise) {
 }
 inline lane zero_where(lane_mask m, lane x) { return lane_from_bits(lane_bits(x.v) & ~m.v); }
 
-inline float select_stored(lane_mask m, float if_true, float otherwise) {
-  std::uint32_t t, o;
-  std::memcpy(&t, &if_true, sizeof t);
-  std::memcpy(&o, &otherwise, sizeof o);
-  const std::uint32_t chosen =
-      (t & static_cast<std::uint32_t>(m.v)) | (o & ~static_cast<std::uint32_t>(m.v));
-  float r;
-  std::memcpy(&r, &chosen, sizeof r);
-  return r;
-}
-inline double select_stored(lane_mask m, double if_true, double otherwise) {
-  return value_of(select(m, lane_of(if_true), lane_of(otherwise)));
-}
-
 inline lane magnitude(lane x) { return lane_from_bits(lane_bits(x.v) & ~kDoubleSignBit); }
 inline lane negated_where(lane_mask m, lane x) {
   return lane_from_bits(lane_bits(x.v) | (m.v & kDoubleSignBit));
 }
 inline lane with_sign_of(lane s, lane magnitude) {
   return lane_from_bits(lane_bits(magnitude.v) | (lane_bits(s.v) & kDoubleSignBit));
+}
+
+constexpr std::uint32_t kSingleSignBit = 0x80000000u;
+
+struct single_lane {
+  float v;
+  static constexpr double smallest_subnormal = 0x1p-149;
+  static single_lane of(double x) { return {static_cast<float>(x)}; }
+};
+struct single_mask {
+  std::uint32_t v;
+};
+
+inline std::uint32_t single_bits(float x) {
+  std::uint32_t b;
+  std::memcpy(&b, &x, sizeof b);
+  return b;
+}
+inline single_lane single_from_bits(std::uint32_t b) {
+  float x;
+  std::memcpy(&x, &b, sizeof x);
+  return {x};
+}
+inline single_mask single_mask_of(bool c) {
+  return {std::uint32_t{0} - static_cast<std::uint32_t>(c)};
+}
+
+inline single_lane single_lane_of(float x) { return {x}; }
+inline float value_of(single_lane x) { return x.v; }
+
+inline single_lane operator/(single_lane x, single_lane y) { return {x.v / y.v}; }
+inline single_lane operator+(single_lane x, single_lane y) { return {x.v + y.v}; }
+inline single_lane negated(single_lane x) { return {-x.v}; }
+inline single_lane min(single_lane x, single_lane y) { return {x.v < y.v ? x.v : y.v}; }
+inline single_lane max(single_lane x, single_lane y) { return {x.v > y.v ? x.v : y.v}; }
+
+inline single_mask below(single_lane x, single_lane y) { return single_mask_of(!(x.v >= y.v)); }
+inline single_mask above(single_lane x, single_lane y) { return single_mask_of(x.v > y.v); }
+inline single_mask equal(single_lane x, single_lane y) {
+  return single_mask_of(!(x.v < y.v) && !(x.v > y.v));
+}
+inline single_mask same(single_lane x, single_lane y) { return single_mask_of(x.v == y.v); }
+inline single_mask not_above(single_lane x, single_lane y) { return single_mask_of(!(x.v > y.v)); }
+inline single_mask not_below(single_lane x, single_lane y) { return single_mask_of(x.v >= y.v); }
+
+inline single_mask operator&(single_mask x, single_mask y) { return {x.v & y.v}; }
+inline single_mask operator|(single_mask x, single_mask y) { return {x.v | y.v}; }
+inline single_mask operator^(single_mask x, single_mask y) { return {x.v ^ y.v}; }
+inline single_mask and_not(single_mask x, single_mask y) { return {x.v & ~y.v}; }
+
+inline single_lane select(single_mask m, single_lane if_true, single_lane otherwise) {
+  return single_from_bits((single_bits(if_true.v) & m.v) | (single_bits(otherwise.v) & ~m.v));
+}
+inline single_lane zero_where(single_mask m, single_lane x) {
+  return single_from_bits(single_bits(x.v) & ~m.v);
+}
+inline single_lane magnitude(single_lane x) {
+  return single_from_bits(single_bits(x.v) & ~kSingleSignBit);
+}
+inline single_lane negated_where(single_mask m, single_lane x) {
+  return single_from_bits(single_bits(x.v) | (m.v & kSingleSignBit));
 }
 
 #endif

@@ -21,6 +21,9 @@ struct single_traits {
   static constexpr double smallest_normal = kFloatSmallestNormal;     // m
   static constexpr double addition_guard = 2 * kFloatSmallestNormal;  // 2m
   static constexpr bits ceiling_bits = kFloatCeilingBits;
+  // The lane of the ladders that round in the class's own precision.
+  using native_lane = single_lane;
+  static native_lane load(stored v) { return single_lane_of(v); }
   static object make(stored v) { return access::make_float(v); }
 };
 
@@ -33,6 +36,8 @@ struct double_traits {
   static constexpr double smallest_normal = kDoubleSmallestNormal;
   static constexpr double addition_guard = 2 * kDoubleSmallestNormal;
   static constexpr bits ceiling_bits = kDoubleCeilingBits;
+  using native_lane = lane;
+  static native_lane load(stored v) { return lane_of(v); }
   static object make(stored v) { return access::make_double(v); }
 };
 
