@@ -15,15 +15,14 @@
 namespace safenum {
 namespace detail {
 
-// Half-sum limit of the addition: the half-sum, rounded to single
-// precision, saturates at or beyond this magnitude.
-constexpr double kIntHalfSumLimit = 1073741823.5;
 // Limit of the subtraction's overflow test on the halves.
 constexpr double kIntHalfDifferenceLimit = 1073741823.0;
 
-// Bounds of the fast paths of the sum and the difference: an exact result
-// strictly inside them cannot meet any of the ladder's overflow tests.
-constexpr std::int64_t kIntSumSafeLimit = 2147483584;
+// The exact sum of two operands of one sign from which the addition's
+// half-sum, rounded to single precision, reaches its limit 1073741823.5.
+constexpr std::int64_t kIntSumLimit = 2147483584;
+// Bound of the difference's fast path: an exact difference strictly inside
+// it cannot meet any of the ladder's overflow tests.
 constexpr std::int64_t kIntDifferenceSafeLimit = 2147483646;
 
 inline bool is_saturated_int(int v) { return v == kIntSaturatedPos || v == kIntSaturatedNeg; }
@@ -37,7 +36,19 @@ inline bool is_ordinary_int(int v) {
 
 // -limit < v < limit, as one unsigned comparison.
 inline bool is_inside(std::int64_t v, std::int64_t limit) {
-  return static_cast<std::uint64_t>(v + (limit - 1)) < static_cast<std::uint64_t>(2 * (limit - 1) + 1);
+  return static_cast<std::uint64_t>(v + (limit - 1)) <
+         static_cast<std::uint64_t>(2 * (limit - 1) + 1);
+}
+
+// Both operands in [-2^29, 2^29), tested with one jump: shifted by 2^29,
+// both lie below 2^30 exactly when their OR does. Their sum and difference
+// are below 2^30 in magnitude, far from any overflow test, and neither is a
+// saturated value or -2147483648.
+inline bool both_in_small_window(int a, int b) {
+  constexpr std::uint32_t kHalfWindow = 1u << 29;
+  const std::uint32_t shifted_a = static_cast<std::uint32_t>(a) + kHalfWindow;
+  const std::uint32_t shifted_b = static_cast<std::uint32_t>(b) + kHalfWindow;
+  return ((shifted_a | shifted_b) >> 30) == 0;
 }
 
 // Magnitude in 64 bits: exact for -2147483648 as well.
@@ -56,37 +67,54 @@ inline int saturated_of_sign(int a, int b) {
 inline int narrow(std::int64_t v) { return static_cast<int>(v); }
 
 // Sum. A saturated operand decides, the positive one first. Two operands of
-// one sign are tested on their half-sum rounded to single precision, so a
-// sum of two positives saturates from 2147483584 on; operands of opposite
-// signs, or a zero, always give their exact sum.
+// one sign are tested on their half-sum rounded to single precision; operands
+// of opposite signs, or a zero, always give their exact sum.
 //
-// The common case comes first: two ordinary operands whose exact sum lies
-// strictly inside +-kIntSumSafeLimit. There the rounded half-sum stays below
-// 2^30 (the float just under it is 2^30 - 64), so no test of the ladder
-// could fire, and the fast path branches only on a condition that is almost
-// always true.
-inline int add(int a, int b) {
+// The half-sum a/2 + b/2 is exact in double, and the single-precision values
+// around 2^30 are 64 apart, so it rounds to at least 1073741823.5 (that is,
+// to 2^30) exactly when the exact sum is at least 2^31 - 64 = kIntSumLimit,
+// and symmetrically for two negatives. So the ladder is a handful of
+// comparisons on the exact sum, evaluated as selections: a jump on the
+// operands' signs or sizes would be mispredicted on a mixed stream.
+//
+// "Both positive and the sum at least the limit" is "the sum at least the
+// limit and above the larger operand"; likewise for two negatives. A -MAX
+// operand beside -2147483648 is a negative overflow anyway, so only the
+// smaller operand needs the test for -MAX.
+inline int add_ladder(int a, int b) {
   const std::int64_t sum = std::int64_t{a} + b;
-  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(sum, kIntSumSafeLimit)) return narrow(sum);
-  if (a == kIntSaturatedPos || b == kIntSaturatedPos) return kIntSaturatedPos;
-  if (a == kIntSaturatedNeg || b == kIntSaturatedNeg) return kIntSaturatedNeg;
-  // a / 2.0 + b / 2.0 is exact in double; the one rounding is to float.
-  const float h = static_cast<float>(a / 2.0 + b / 2.0);
-  if (a > 0 && b > 0 && h >= kIntHalfSumLimit) return kIntSaturatedPos;
-  if (a < 0 && b < 0 && h <= -kIntHalfSumLimit) return kIntSaturatedNeg;
-  return narrow(sum);  // fits: the tests above caught the rest
+  const std::int64_t smaller = a < b ? a : b, larger = a < b ? b : a;
+  const std::int64_t positive_limit = larger + 1 > kIntSumLimit ? larger + 1 : kIntSumLimit;
+  const std::int64_t negative_limit = smaller - 1 < -kIntSumLimit ? smaller - 1 : -kIntSumLimit;
+  std::int64_t r = sum;
+  r = sum <= negative_limit ? kIntSaturatedNeg : r;
+  r = smaller == kIntSaturatedNeg ? kIntSaturatedNeg : r;
+  r = sum >= positive_limit ? kIntSaturatedPos : r;
+  r = larger == kIntSaturatedPos ? kIntSaturatedPos : r;
+  return narrow(r);  // fits: every sum beyond the int range saturated above
+}
+
+// The common case first, with one jump that is almost always taken the same
+// way: two operands in the small window have an exact sum far inside the
+// limits and are not saturated.
+inline int add(int a, int b) {
+  if (both_in_small_window(a, b)) return a + b;
+  return add_ladder(a, b);
 }
 
 // Difference. A saturated operand decides, towards +MAX first. Operands of
 // opposite signs are tested on their halves: the magnitude of the negative
 // one halved exactly (only a negative b), the others halved toward zero.
 //
-// Both half tests need a difference of magnitude 2147483646 or more, so two
-// ordinary operands whose exact difference lies strictly inside
-// +-kIntDifferenceSafeLimit take it without further tests.
+// Two operands in the small window take their difference at once. Beyond
+// it, both half tests need a difference of magnitude 2147483646 or more, so
+// two ordinary operands whose exact difference lies strictly inside
+// +-kIntDifferenceSafeLimit still take it without further tests.
 inline int subtract(int a, int b) {
+  if (both_in_small_window(a, b)) return a - b;
   const std::int64_t d = std::int64_t{a} - b;
-  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(d, kIntDifferenceSafeLimit)) return narrow(d);
+  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(d, kIntDifferenceSafeLimit))
+    return narrow(d);
   if (a == kIntSaturatedPos || b == kIntSaturatedNeg) return kIntSaturatedPos;
   if (a == kIntSaturatedNeg || b == kIntSaturatedPos) return kIntSaturatedNeg;
   if (a > 0 && b < 0) {
