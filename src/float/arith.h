@@ -1,9 +1,10 @@
 // The floating arithmetic, written once over the traits type and
-// instantiated for single and double precision. Every intermediate value and
-// every threshold test is a double; only the stored value is rounded. The
-// ladders are evaluated on lanes (float/lane.h), each rung a comparison and
-// a selection, so that no operand, however unusual, costs a mispredicted
-// jump.
+// instantiated for single and double precision. Intermediate values and
+// threshold tests are doubles, except in the ladders that run in the
+// class's own precision because they round the same there (each says why);
+// only the stored value is rounded. The ladders are evaluated on lanes
+// (float/lane.h), each rung a comparison and a selection, so that no
+// operand, however unusual, costs a mispredicted jump.
 #ifndef SAFENUM_SRC_FLOAT_ARITH_H
 #define SAFENUM_SRC_FLOAT_ARITH_H
 
@@ -90,6 +91,11 @@ inline L quotient_ladder(L a, L b) {
   return select(same(A, ceiling) | zero_divisor, negated_where(negative, ceiling), r);
 }
 
+// The band around C in which the rounded product of two magnitudes of at
+// least 1 does not decide on its own whether C/A rounds to B or below.
+constexpr double kProductBandLow = 1 - 0x1p-50;
+constexpr double kProductBandHigh = 1 + 0x1p-50;
+
 // The product ladder, first rung to last: a zero (or NaN) factor gives
 // +0.0; a saturated factor gives C; a product of two magnitudes of at least
 // 1 with C/A not above B gives C; a product of two magnitudes below 1 whose
@@ -103,11 +109,6 @@ inline L quotient_ladder(L a, L b) {
 // neither factor is a zero or a NaN. P is zero or NaN exactly when a factor
 // is (a product of two nonzero magnitudes that rounds to zero has both
 // below 1 and flushes anyway), so P alone decides the first rung.
-// The band around C in which the rounded product of two magnitudes of at
-// least 1 does not decide on its own whether C/A rounds to B or below.
-constexpr double kProductBandLow = 1 - 0x1p-50;
-constexpr double kProductBandHigh = 1 + 0x1p-50;
-
 template <class T, bool Saturating>
 inline lane product_ladder(lane a, lane b) {
   const lane zero = lane_of(0.0), one = lane_of(1.0);

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #if defined(__SSE2__) && !defined(SAFENUM_PORTABLE_LANES)
 #define SAFENUM_SSE2_LANES 1
@@ -138,124 +139,142 @@ inline single_lane negated_where(single_mask m, single_lane x) {
 
 #else
 
-constexpr std::uint64_t kDoubleSignBit = 0x8000000000000000u;
-
-struct lane {
-  double v;
-  static constexpr double smallest_subnormal = 0x1p-1074;
-  static lane of(double x) { return {x}; }
+// The plain form, written once for both precisions: a value of type F and
+// a mask of the unsigned type U of F's width, all ones where it is set.
+template <class U>
+struct plain_mask {
+  U v;
 };
-struct lane_mask {
-  std::uint64_t v;
+template <class F, class U>
+struct plain_lane {
+  F v;
+  static constexpr double smallest_subnormal = std::numeric_limits<F>::denorm_min();
+  // Only for constants the format holds exactly.
+  static plain_lane of(double x) { return {static_cast<F>(x)}; }
 };
 
-inline std::uint64_t lane_bits(double x) {
-  std::uint64_t b;
-  std::memcpy(&b, &x, sizeof b);
+using lane = plain_lane<double, std::uint64_t>;
+using lane_mask = plain_mask<std::uint64_t>;
+using single_lane = plain_lane<float, std::uint32_t>;
+using single_mask = plain_mask<std::uint32_t>;
+
+template <class F, class U>
+inline U bits_of(plain_lane<F, U> x) {
+  U b;
+  std::memcpy(&b, &x.v, sizeof b);
   return b;
 }
-inline lane lane_from_bits(std::uint64_t b) {
-  double x;
-  std::memcpy(&x, &b, sizeof x);
-  return {x};
+template <class F, class U>
+inline plain_lane<F, U> lane_from_bits(U b) {
+  plain_lane<F, U> x;
+  std::memcpy(&x.v, &b, sizeof b);
+  return x;
 }
-inline lane_mask mask_of(bool c) { return {std::uint64_t{0} - static_cast<std::uint64_t>(c)}; }
+template <class U>
+inline plain_mask<U> mask_of(bool c) {
+  return {U{0} - static_cast<U>(c)};
+}
+template <class U>
+constexpr U kSignBit = U{1} << (8 * sizeof(U) - 1);
 
 inline lane lane_of(double x) { return {x}; }
-inline double value_of(lane x) { return x.v; }
-
-inline lane operator*(lane x, lane y) { return {x.v * y.v}; }
-inline lane operator/(lane x, lane y) { return {x.v / y.v}; }
-inline lane operator+(lane x, lane y) { return {x.v + y.v}; }
-inline lane negated(lane x) { return {-x.v}; }
-inline lane min(lane x, lane y) { return {x.v < y.v ? x.v : y.v}; }
-inline lane max(lane x, lane y) { return {x.v > y.v ? x.v : y.v}; }
-
-inline lane_mask below(lane x, lane y) { return mask_of(!(x.v >= y.v)); }
-inline lane_mask above(lane x, lane y) { return mask_of(x.v > y.v); }
-inline lane_mask equal(lane x, lane y) { return mask_of(!(x.v < y.v) & !(x.v > y.v)); }
-inline lane_mask same(lane x, lane y) { return mask_of(x.v == y.v); }
-inline lane_mask not_above(lane x, lane y) { return mask_of(!(x.v > y.v)); }
-inline lane_mask not_below(lane x, lane y) { return mask_of(x.v >= y.v); }
-inline bool any(lane_mask m) { return m.v != 0; }
-
-inline lane_mask operator&(lane_mask x, lane_mask y) { return {x.v & y.v}; }
-inline lane_mask operator|(lane_mask x, lane_mask y) { return {x.v | y.v}; }
-inline lane_mask operator^(lane_mask x, lane_mask y) { return {x.v ^ y.v}; }
-inline lane_mask and_not(lane_mask x, lane_mask y) { return {x.v & ~y.v}; }
-
-inline lane select(lane_mask m, lane if_true, lane otherwise) {
-  return lane_from_bits((lane_bits(if_true.v) & m.v) | (lane_bits(otherwise.v) & ~m.v));
-}
-inline lane zero_where(lane_mask m, lane x) { return lane_from_bits(lane_bits(x.v) & ~m.v); }
-
-inline lane magnitude(lane x) { return lane_from_bits(lane_bits(x.v) & ~kDoubleSignBit); }
-inline lane negated_where(lane_mask m, lane x) {
-  return lane_from_bits(lane_bits(x.v) | (m.v & kDoubleSignBit));
-}
-inline lane with_sign_of(lane s, lane magnitude) {
-  return lane_from_bits(lane_bits(magnitude.v) | (lane_bits(s.v) & kDoubleSignBit));
-}
-
-constexpr std::uint32_t kSingleSignBit = 0x80000000u;
-
-struct single_lane {
-  float v;
-  static constexpr double smallest_subnormal = 0x1p-149;
-  static single_lane of(double x) { return {static_cast<float>(x)}; }
-};
-struct single_mask {
-  std::uint32_t v;
-};
-
-inline std::uint32_t single_bits(float x) {
-  std::uint32_t b;
-  std::memcpy(&b, &x, sizeof b);
-  return b;
-}
-inline single_lane single_from_bits(std::uint32_t b) {
-  float x;
-  std::memcpy(&x, &b, sizeof x);
-  return {x};
-}
-inline single_mask single_mask_of(bool c) {
-  return {std::uint32_t{0} - static_cast<std::uint32_t>(c)};
-}
-
 inline single_lane single_lane_of(float x) { return {x}; }
-inline float value_of(single_lane x) { return x.v; }
-
-inline single_lane operator/(single_lane x, single_lane y) { return {x.v / y.v}; }
-inline single_lane operator+(single_lane x, single_lane y) { return {x.v + y.v}; }
-inline single_lane negated(single_lane x) { return {-x.v}; }
-inline single_lane min(single_lane x, single_lane y) { return {x.v < y.v ? x.v : y.v}; }
-inline single_lane max(single_lane x, single_lane y) { return {x.v > y.v ? x.v : y.v}; }
-
-inline single_mask below(single_lane x, single_lane y) { return single_mask_of(!(x.v >= y.v)); }
-inline single_mask above(single_lane x, single_lane y) { return single_mask_of(x.v > y.v); }
-inline single_mask equal(single_lane x, single_lane y) {
-  return single_mask_of(!(x.v < y.v) && !(x.v > y.v));
+template <class F, class U>
+inline F value_of(plain_lane<F, U> x) {
+  return x.v;
 }
-inline single_mask same(single_lane x, single_lane y) { return single_mask_of(x.v == y.v); }
-inline single_mask not_above(single_lane x, single_lane y) { return single_mask_of(!(x.v > y.v)); }
-inline single_mask not_below(single_lane x, single_lane y) { return single_mask_of(x.v >= y.v); }
 
-inline single_mask operator&(single_mask x, single_mask y) { return {x.v & y.v}; }
-inline single_mask operator|(single_mask x, single_mask y) { return {x.v | y.v}; }
-inline single_mask operator^(single_mask x, single_mask y) { return {x.v ^ y.v}; }
-inline single_mask and_not(single_mask x, single_mask y) { return {x.v & ~y.v}; }
+template <class F, class U>
+inline plain_lane<F, U> operator*(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return {x.v * y.v};
+}
+template <class F, class U>
+inline plain_lane<F, U> operator/(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return {x.v / y.v};
+}
+template <class F, class U>
+inline plain_lane<F, U> operator+(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return {x.v + y.v};
+}
+template <class F, class U>
+inline plain_lane<F, U> negated(plain_lane<F, U> x) {
+  return {-x.v};
+}
+template <class F, class U>
+inline plain_lane<F, U> min(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return {x.v < y.v ? x.v : y.v};
+}
+template <class F, class U>
+inline plain_lane<F, U> max(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return {x.v > y.v ? x.v : y.v};
+}
 
-inline single_lane select(single_mask m, single_lane if_true, single_lane otherwise) {
-  return single_from_bits((single_bits(if_true.v) & m.v) | (single_bits(otherwise.v) & ~m.v));
+template <class F, class U>
+inline plain_mask<U> below(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(!(x.v >= y.v));
 }
-inline single_lane zero_where(single_mask m, single_lane x) {
-  return single_from_bits(single_bits(x.v) & ~m.v);
+template <class F, class U>
+inline plain_mask<U> above(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(x.v > y.v);
 }
-inline single_lane magnitude(single_lane x) {
-  return single_from_bits(single_bits(x.v) & ~kSingleSignBit);
+template <class F, class U>
+inline plain_mask<U> equal(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(!(x.v < y.v) && !(x.v > y.v));
 }
-inline single_lane negated_where(single_mask m, single_lane x) {
-  return single_from_bits(single_bits(x.v) | (m.v & kSingleSignBit));
+template <class F, class U>
+inline plain_mask<U> same(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(x.v == y.v);
+}
+template <class F, class U>
+inline plain_mask<U> not_above(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(!(x.v > y.v));
+}
+template <class F, class U>
+inline plain_mask<U> not_below(plain_lane<F, U> x, plain_lane<F, U> y) {
+  return mask_of<U>(x.v >= y.v);
+}
+template <class U>
+inline bool any(plain_mask<U> m) {
+  return m.v != 0;
+}
+
+template <class U>
+inline plain_mask<U> operator&(plain_mask<U> x, plain_mask<U> y) {
+  return {static_cast<U>(x.v & y.v)};
+}
+template <class U>
+inline plain_mask<U> operator|(plain_mask<U> x, plain_mask<U> y) {
+  return {static_cast<U>(x.v | y.v)};
+}
+template <class U>
+inline plain_mask<U> operator^(plain_mask<U> x, plain_mask<U> y) {
+  return {static_cast<U>(x.v ^ y.v)};
+}
+template <class U>
+inline plain_mask<U> and_not(plain_mask<U> x, plain_mask<U> y) {
+  return {static_cast<U>(x.v & ~y.v)};
+}
+
+template <class F, class U>
+inline plain_lane<F, U> select(plain_mask<U> m, plain_lane<F, U> if_true,
+                               plain_lane<F, U> otherwise) {
+  return lane_from_bits<F, U>((bits_of(if_true) & m.v) | (bits_of(otherwise) & ~m.v));
+}
+template <class F, class U>
+inline plain_lane<F, U> zero_where(plain_mask<U> m, plain_lane<F, U> x) {
+  return lane_from_bits<F, U>(bits_of(x) & ~m.v);
+}
+template <class F, class U>
+inline plain_lane<F, U> magnitude(plain_lane<F, U> x) {
+  return lane_from_bits<F, U>(bits_of(x) & ~kSignBit<U>);
+}
+template <class F, class U>
+inline plain_lane<F, U> negated_where(plain_mask<U> m, plain_lane<F, U> x) {
+  return lane_from_bits<F, U>(bits_of(x) | (m.v & kSignBit<U>));
+}
+template <class F, class U>
+inline plain_lane<F, U> with_sign_of(plain_lane<F, U> s, plain_lane<F, U> magnitude) {
+  return lane_from_bits<F, U>(bits_of(magnitude) | (bits_of(s) & kSignBit<U>));
 }
 
 #endif

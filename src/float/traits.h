@@ -3,7 +3,6 @@
 #ifndef SAFENUM_SRC_FLOAT_TRAITS_H
 #define SAFENUM_SRC_FLOAT_TRAITS_H
 
-#include <cmath>
 #include <cstdint>
 
 #include "float/lane.h"
