@@ -21,18 +21,8 @@ constexpr double kIntHalfDifferenceLimit = 1073741823.0;
 // The exact sum of two operands of one sign from which the addition's
 // half-sum, rounded to single precision, reaches its limit 1073741823.5.
 constexpr std::int64_t kIntSumLimit = 2147483584;
-// Bound of the difference's fast path: an exact difference strictly inside
-// it cannot meet any of the ladder's overflow tests.
-constexpr std::int64_t kIntDifferenceSafeLimit = 2147483646;
 
 inline bool is_saturated_int(int v) { return v == kIntSaturatedPos || v == kIntSaturatedNeg; }
-
-// Neither saturated nor -2147483648: strictly inside +-MAX. One unsigned
-// comparison after a shift of the range.
-inline bool is_ordinary_int(int v) {
-  constexpr std::uint32_t largest = kIntCeiling - 1;
-  return static_cast<std::uint32_t>(v) + largest < 2 * largest + 1;
-}
 
 // -limit < v < limit, as one unsigned comparison.
 inline bool is_inside(std::int64_t v, std::int64_t limit) {
@@ -106,15 +96,9 @@ inline int add(int a, int b) {
 // opposite signs are tested on their halves: the magnitude of the negative
 // one halved exactly (only a negative b), the others halved toward zero.
 //
-// Two operands in the small window take their difference at once. Beyond
-// it, both half tests need a difference of magnitude 2147483646 or more, so
-// two ordinary operands whose exact difference lies strictly inside
-// +-kIntDifferenceSafeLimit still take it without further tests.
+// Two operands in the small window take their difference at once.
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
-  const std::int64_t d = std::int64_t{a} - b;
-  if (is_ordinary_int(a) && is_ordinary_int(b) && is_inside(d, kIntDifferenceSafeLimit))
-    return narrow(d);
   if (a == kIntSaturatedPos || b == kIntSaturatedNeg) return kIntSaturatedPos;
   if (a == kIntSaturatedNeg || b == kIntSaturatedPos) return kIntSaturatedNeg;
   if (a > 0 && b < 0) {
@@ -125,6 +109,7 @@ inline int subtract(int a, int b) {
     const double t = static_cast<double>(b / 2) + static_cast<double>(magnitude_int(a / 2));
     if (t >= kIntHalfDifferenceLimit) return kIntSaturatedNeg;
   }
+  const std::int64_t d = std::int64_t{a} - b;
   // Only 0 - -2147483648 escapes the tests above; its difference 2^31 does
   // not fit and becomes the positive saturated value.
   if (d > kIntCeiling) return kIntSaturatedPos;
