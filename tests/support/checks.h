@@ -179,11 +179,12 @@ inline void int_value(checker& c, int a) {
   c.same("Function_1971", stored_of(Function_1971(x)), model::root(a), a, 0);
   c.same("abs", stored_of(abs(x)), model::abs(a), a, 0);
   safeint y = x;
-  c.same("s += s", stored_of(y += y), model::add_assign(a, a), a, a);
+  const safeint& itself = y;
+  c.same("s += s", stored_of(y += itself), model::add_assign(a, a), a, a);
   y = x;
-  c.same("s *= s", stored_of(y *= y), model::multiply_assign(a, a), a, a);
+  c.same("s *= s", stored_of(y *= itself), model::multiply_assign(a, a), a, a);
   y = x;
-  c.same("s /= s", stored_of(y /= y), model::divide_assign(a, a), a, a);
+  c.same("s /= s", stored_of(y /= itself), model::divide_assign(a, a), a, a);
   y = 0;
   c.same("s = int", stored_of(y = a), a, a, 0);
   const char byte = static_cast<char>(a);
@@ -288,11 +289,12 @@ void float_value(checker& c, S a) {
   c.same("Function_1971", stored_of(Function_1971(x)), model::root<F>(a), a, 0);
   c.same("ceil", stored_of(ceil(x)), model::ceil<F>(a), a, 0);
   object_of<F> y = x;
-  c.same("f /= f", stored_of(y /= y), model::divide_assign<F>(a, a), a, a);
+  const object_of<F>& itself = y;
+  c.same("f /= f", stored_of(y /= itself), model::divide_assign<F>(a, a), a, a);
   y = x;
-  c.same("f *= f", stored_of(y *= y), model::multiply_assign<F>(a, a), a, a);
+  c.same("f *= f", stored_of(y *= itself), model::multiply_assign<F>(a, a), a, a);
   y = x;
-  c.same("f += f", stored_of(y += y), model::add_assign<F>(a, a), a, a);
+  c.same("f += f", stored_of(y += itself), model::add_assign<F>(a, a), a, a);
 }
 
 // The ways into both floating classes and into safeint from one double.
