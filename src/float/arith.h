@@ -8,12 +8,10 @@
 #ifndef SAFENUM_SRC_FLOAT_ARITH_H
 #define SAFENUM_SRC_FLOAT_ARITH_H
 
-#include <cmath>
-#include <type_traits>
-
 #include "float/convert.h"
 #include "float/lane.h"
 #include "float/traits.h"
+#include "module/runtime.h"
 
 namespace safenum {
 namespace detail {

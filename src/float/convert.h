@@ -2,10 +2,8 @@
 #ifndef SAFENUM_SRC_FLOAT_CONVERT_H
 #define SAFENUM_SRC_FLOAT_CONVERT_H
 
-#include <cmath>
-#include <cstdint>
-
 #include "float/traits.h"
+#include "module/runtime.h"
 
 namespace safenum {
 namespace detail {

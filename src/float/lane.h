@@ -18,8 +18,7 @@
 #ifndef SAFENUM_SRC_FLOAT_LANE_H
 #define SAFENUM_SRC_FLOAT_LANE_H
 
-#include <cstdint>
-#include <cstring>
+#include "module/runtime.h"
 
 #if defined(__SSE2__) && !defined(SAFENUM_PORTABLE_LANES)
 #define SAFENUM_SSE2_LANES 1

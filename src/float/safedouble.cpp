@@ -1,8 +1,7 @@
 // safedouble: construction, assignment and conversions. Every body forwards
 // to the implementation shared with safefloat.
-#include <cmath>
-
 #include "float/convert.h"
+#include "module/runtime.h"
 
 namespace {
 using traits = safenum::detail::double_traits;

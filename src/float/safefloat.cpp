@@ -1,8 +1,7 @@
 // safefloat: construction, assignment and conversions. Every body forwards to
 // the implementation shared with safedouble.
-#include <cmath>
-
 #include "float/convert.h"
+#include "module/runtime.h"
 
 namespace {
 using traits = safenum::detail::single_traits;

@@ -3,10 +3,9 @@
 #ifndef SAFENUM_SRC_FLOAT_TRAITS_H
 #define SAFENUM_SRC_FLOAT_TRAITS_H
 
-#include <cstdint>
-
 #include "float/lane.h"
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 namespace safenum {
 namespace detail {

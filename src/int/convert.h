@@ -3,9 +3,8 @@
 #ifndef SAFENUM_SRC_INT_CONVERT_H
 #define SAFENUM_SRC_INT_CONVERT_H
 
-#include <cmath>
-
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 namespace safenum {
 namespace detail {

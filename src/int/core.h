@@ -8,9 +8,8 @@
 #ifndef SAFENUM_SRC_INT_CORE_H
 #define SAFENUM_SRC_INT_CORE_H
 
-#include <cstdint>
-
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -145,10 +144,11 @@ inline int divide(int a, int b) {
   if (a == 0) return 0;
   if (is_saturated_int(a) || b == 0) return saturated_of_sign(a, b);
   if (is_saturated_int(b)) return 0;
-  const std::int64_t q = std::int64_t{a} / b;  // truncates toward zero
-  // -2147483648 / -1 is the one quotient that does not fit.
-  if (q > kIntCeiling) return kIntSaturatedPos;
-  return narrow(q);
+  // -2147483648 / -1 is the one quotient that does not fit; every other one
+  // is the 32-bit quotient, truncated toward zero. (A 64-bit division would
+  // need a runtime helper on 32-bit x86.)
+  if (a == kIntMostNegative && b == -1) return kIntSaturatedPos;
+  return a / b;
 }
 
 }  // namespace detail

@@ -1,8 +1,7 @@
 // safeint: construction, assignment and the conversions back to plain numbers.
-#include <cstdint>
-
 #include "int/convert.h"
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 using safenum::detail::round_from_double;
 using safenum::detail::round_from_float;

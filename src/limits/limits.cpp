@@ -1,7 +1,6 @@
 // The limit functions. None reads its argument: it only selects the overload.
-#include <cfloat>
-
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 namespace d = safenum::detail;
 

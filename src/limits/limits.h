@@ -3,9 +3,7 @@
 #ifndef SAFENUM_SRC_LIMITS_LIMITS_H
 #define SAFENUM_SRC_LIMITS_LIMITS_H
 
-#include <cfloat>
-#include <cstdint>
-
+#include "module/runtime.h"
 #include "safenum.h"
 
 namespace safenum {

@@ -2,14 +2,12 @@
 // own pieces: the saturating construction, safeint's rounding conversion, the
 // relations and safeint's product. They reach those pieces through the
 // library's internal cores, never through the exported symbols.
-#include <cmath>
-#include <cstdint>
-
 #include "float/arith.h"
 #include "float/traits.h"
 #include "int/convert.h"
 #include "int/core.h"
 #include "limits/limits.h"
+#include "module/runtime.h"
 
 namespace d = safenum::detail;
 
