@@ -38,7 +38,7 @@ TEST(Convert, FromDoubleFloatAndIntAgreeWithTheModel) {
 
 TEST(Convert, EveryFloatToIntPathOverTheFloatPatterns) {
   const std::uint64_t patterns = std::uint64_t{1} << 32;
-  const std::uint64_t wanted = static_cast<std::uint64_t>(draws::scaled(1 << 22));
+  const std::uint64_t wanted = static_cast<std::uint64_t>(draws::scaled(1 << 24));
   const std::uint64_t stride = wanted >= patterns ? 1 : (patterns / wanted) | 1;
   std::vector<int> failures(2);
   std::vector<std::thread> halves;
