@@ -177,6 +177,7 @@ inline void int_value(checker& c, int a) {
   c.same("s *= s", stored_of((y = x) *= itself), model::multiply_assign(a, a));
   c.same("s /= s", stored_of((y = x) /= itself), model::divide_assign(a, a));
   c.same("s = int", stored_of(y = a), a);
+  c.same("safeint()", stored_of(safeint()), 0);
   c.same("safeint(char)", stored_of(safeint(byte)), model::from_char(byte));
   c.same("s = char", stored_of(y = byte), model::from_char(byte));
 }
@@ -316,6 +317,7 @@ void ways_in(checker& c, X v) {
       c.same(" = double", stored_of(object = v), model::construct<F>(v), name);
     }
     c.same("(x)", stored_of(O(v)), model_operand<F>(v), name);
+    c.same("()", stored_of(O()), model::from_int<F>(0), name);
   };
   safeint s;
   c.about(v);
