@@ -1,4 +1,4 @@
-# cmake --install: header, library with its SONAME links, a CMake package
+# cmake --install: headers, library with its SONAME links, a CMake package
 # (find_package(safenum CONFIG) giving safenum::safenum) and safenum.pc.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -9,7 +9,7 @@ install(TARGETS safenum
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 )
-install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h
+install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
