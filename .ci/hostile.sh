@@ -29,7 +29,7 @@ sanitized() {  # build-dir flags target...
 }
 
 start=$(date +%s)
-"$root/fuzz/run.sh" 60
+"$root/.ci/fuzz.sh" 60
 
 sanitized "$root/build-tsan" "-fsanitize=thread" safenum-tests
 TSAN_OPTIONS="halt_on_error=1 exitcode=66" \

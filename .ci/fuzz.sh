@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the fuzz target with clang and the sanitizers in build-fuzz/ and runs
 # it for a bounded time (default 60 seconds). Any finding (a trap, a sanitizer
-# report, a crash) makes the script fail. Usage: fuzz/run.sh [seconds]
+# report, a crash) makes the script fail. Usage: .ci/fuzz.sh [seconds]
 set -eu
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,7 +31,7 @@ set -e
 grep -E '^stat::number_of_executed_units|^stat::average_exec_per_sec|^#[0-9]+.*DONE' "$log" || true
 if [ "$rc" -ne 0 ]; then
   tail -n 40 "$log"
-  echo "fuzz/run.sh: finding (exit $rc); reproducer in $build/artifacts/" >&2
+  echo "fuzz.sh: finding (exit $rc); reproducer in $build/artifacts/" >&2
   exit 1
 fi
-echo "fuzz/run.sh: clean after $seconds s"
+echo "fuzz.sh: clean after $seconds s"
