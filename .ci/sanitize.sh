@@ -6,7 +6,7 @@
 # and selections the sanitizers can see (SSE2 intrinsics they cannot); the
 # SSE2 form is checked by the fuzzing stage.
 #
-# Usage: tests/sanitize.sh [build-dir]   (default: build-sanitize)
+# Usage: .ci/sanitize.sh [build-dir]   (default: build-sanitize)
 set -euo pipefail
 
 src=$(cd "$(dirname "$0")/.." && pwd)
