@@ -19,3 +19,12 @@ function(safenum_link_dll target dll)
   add_dependencies(${target} ${target}-${name}-imports)
   target_link_libraries(${target} PRIVATE ${base}.lib)
 endfunction()
+
+# The DLL's frame (entry point, framework layer) and what it imports.
+function(safenum_add_frame target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/module/dllmain.cpp
+    ${PROJECT_SOURCE_DIR}/src/module/framework.cpp)
+  target_link_options(${target} PRIVATE LINKER:/entry:DllMain@12)
+  safenum_link_dll(${target} KERNEL32.dll LocalAlloc@8 LocalFree@4)
+  safenum_link_dll(${target} MSVCRT.dll malloc free _initterm ${ARGN})
+endfunction()

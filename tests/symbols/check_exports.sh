@@ -1,55 +1,31 @@
 #!/bin/sh
-# Compares the functions a shared libsafenum exports with the checked-in list
-# of the public interface, exactly: one missing or one extra export fails.
+# Compares the dynamic symbols a shared libsafenum exports with the checked-in
+# list of the public interface, exactly: one missing or one extra export fails.
 # Then counts the free operators and functions by kind and checks the counts.
 #
-# A Windows DLL in Microsoft's ABI is checked twice: its decorated export
-# names exactly against their own list, and the same names demangled
-# (llvm-undname) and written as g++ writes them against the interface list,
-# so that both builds export the same declarations of the public header.
+# A Windows DLL in Microsoft's ABI (with the list of its decorated names in
+# place of NM) is checked twice: its export table exactly against that list,
+# and the same names demangled by llvm-undname, written as g++ writes them,
+# against the interface list.
 #
-# usage: check_exports.sh LIBRARY EXPORTS_LIST [NM]
-#        check_exports.sh DLL EXPORTS_LIST DECORATED_LIST
+# usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]
 set -u
 
-usage="usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]"
-lib=${1:?$usage}
-list=${2:?$usage}
+lib=${1:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]}
+list=${2:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]}
 nm=${3:-nm}
 
 tmp=$(mktemp -d) || exit 2
 trap 'rm -rf "$tmp"' EXIT INT TERM
 status=0
 
-# compare EXPECTED ACTUAL: both sorted, one name a line.
-compare() {
-  comm -13 "$1" "$2" >"$tmp/extra"
-  comm -23 "$1" "$2" >"$tmp/missing"
-  if [ -s "$tmp/extra" ]; then
-    echo "exported but not in the interface list:"
-    sed 's/^/  + /' "$tmp/extra"
-    status=1
-  fi
-  if [ -s "$tmp/missing" ]; then
-    echo "in the interface list but not exported:"
-    sed 's/^/  - /' "$tmp/missing"
-    status=1
-  fi
-}
-
 case $lib in
 *.dll)
-  if ! llvm-readobj --coff-exports "$lib" >"$tmp/table"; then
-    echo "cannot read the export table of $lib" >&2
-    exit 2
-  fi
-  sed -n 's/^ *Name: \(..*\)$/\1/p' "$tmp/table" | LC_ALL=C sort >"$tmp/decorated"
-  LC_ALL=C sort "$nm" >"$tmp/decorated_expected"
-  compare "$tmp/decorated_expected" "$tmp/decorated"
+  llvm-readobj --coff-exports "$lib" | sed -n 's/^ *Name: \(..*\)$/\1/p' | LC_ALL=C sort >"$tmp/dll"
+  LC_ALL=C sort "$nm" | diff - "$tmp/dll" || status=1
   # "public: class safeint & __thiscall safeint::operator=(int)" becomes
-  # "safeint::operator=(int)", as in the interface list.
-  # shellcheck disable=SC2046
-  llvm-undname $(cat "$tmp/decorated") | grep -v -e '^?' -e '^$' |
+  # "safeint::operator=(int)".
+  llvm-undname <"$tmp/dll" | grep -v -e '^?' -e '^$' |
     sed -e 's/^public: //' -e 's/^.*__\(thiscall\|cdecl\) //' -e 's/(void)/()/' \
         -e 's/class //g' -e 's/ &/\&/g' | LC_ALL=C sort -u >"$tmp/actual"
   ;;
@@ -64,7 +40,19 @@ case $lib in
   ;;
 esac
 grep -v '^[[:space:]]*$' "$list" | LC_ALL=C sort -u >"$tmp/expected"
-compare "$tmp/expected" "$tmp/actual"
+
+comm -13 "$tmp/expected" "$tmp/actual" >"$tmp/extra"
+comm -23 "$tmp/expected" "$tmp/actual" >"$tmp/missing"
+if [ -s "$tmp/extra" ]; then
+  echo "exported but not in the interface list:"
+  sed 's/^/  + /' "$tmp/extra"
+  status=1
+fi
+if [ -s "$tmp/missing" ]; then
+  echo "in the interface list but not exported:"
+  sed 's/^/  - /' "$tmp/missing"
+  status=1
+fi
 
 # Counts by kind, of the list and of the library's exports alike.
 arith='^operator[-+*/]\('
