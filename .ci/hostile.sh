@@ -33,7 +33,7 @@ start=$(date +%s)
 
 sanitized "$root/build-tsan" "-fsanitize=thread" safenum-tests
 TSAN_OPTIONS="halt_on_error=1 exitcode=66" \
-  ctest --test-dir "$root/build-tsan" -R FourThreadsAtOnce --output-on-failure
+  ctest --test-dir "$root/build-tsan" -L unit -R FourThreadsAtOnce --output-on-failure
 
 sanitized "$root/build-asan" "-fsanitize=address,undefined -fno-sanitize-recover=all" \
   safenum-dlopen-test

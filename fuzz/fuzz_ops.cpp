@@ -60,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       checks::float_mixed<model::double_class>(c, x, draws::from_bits<double>(d[1]));
       break;
     case 4:
-      checks::from_double(c, plain);
-      checks::from_float(c, f[0]);
-      checks::from_int(c, i[0]);
+      checks::ways_in(c, plain);
+      checks::ways_in(c, f[0]);
+      checks::ways_in(c, i[0]);
       checks::float_to_int(c, f[1]);
       break;
     default:

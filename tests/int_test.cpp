@@ -15,7 +15,7 @@ TEST(Int, EveryOperationAgreesWithTheModel) {
   const std::vector<int> edges = draws::int_edges();
   for (int a : edges) {
     checks::int_value(c, a);
-    checks::from_int(c, a);
+    checks::ways_in(c, a);
     checks::limits(c, a, draws::double_operands()[static_cast<unsigned>(a) % 64]);
     for (int b : edges) checks::int_pair(c, a, b);
   }
@@ -23,7 +23,7 @@ TEST(Int, EveryOperationAgreesWithTheModel) {
   for (long i = 0, n = draws::scaled(20000); i < n && !c.overwhelmed(); ++i) {
     const int a = draws::random_int(r);
     checks::int_value(c, a);
-    checks::from_int(c, a);
+    checks::ways_in(c, a);
     checks::int_pair(c, a, draws::random_int(r));
     for (int b : draws::aimed_at(a)) {
       checks::int_pair(c, a, b);

@@ -58,9 +58,10 @@ inline typename T::object deliver_inside(typename T::stored v) {
 // sign factor is the quotient's own sign, as neither operand is zero or NaN
 // there. The one quotient of that kind that is a NaN, infinity by infinity,
 // gives m: the lower limit takes the limit's side for a NaN.
-// The magnitude of the quotient is formed as A over B, with a zero or NaN
-// divisor replaced by the smallest subnormal magnitude (that divisor's rung
-// has the last word), and the sign factor is applied to it.
+// The magnitude of the quotient is formed as A over B, with a divisor that
+// compares equal to zero (a zero, a NaN, or under denormals-are-zero a
+// subnormal) replaced by 1, so that nothing is ever divided by zero; that
+// divisor's rung has the last word. The sign factor is applied to it.
 //
 // The operator saturates its result, and then every result of magnitude
 // beyond C is C of the same sign; its ladder applies the upper limit C for
@@ -81,7 +82,7 @@ inline L quotient_ladder(L a, L b) {
   const auto negative = below(a, zero) ^ below(b, zero);
   const auto zero_divisor = not_above(B, zero);
   const auto small_divisor = below(B, one);
-  const L quotient = A / max(B, L::of(L::smallest_subnormal));
+  const L quotient = A / select(zero_divisor, one, B);
   const L lower = zero_where(small_divisor, L::of(T::smallest_normal));
   const L upper = Saturating ? ceiling : select(small_divisor, ceiling, L::of(HUGE_VAL));
   L r = negated_where(negative, min(max(quotient, lower), upper));

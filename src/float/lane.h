@@ -35,7 +35,6 @@ namespace detail {
 
 struct lane {
   __m128d v;
-  static constexpr double smallest_subnormal = 0x1p-1074;
   static lane of(double x) { return {_mm_set_sd(x)}; }
 };
 struct lane_mask {
@@ -94,7 +93,6 @@ inline lane with_sign_of(lane s, lane magnitude) {
 
 struct single_lane {
   __m128 v;
-  static constexpr double smallest_subnormal = 0x1p-149;
   // Only for constants a float holds exactly.
   static single_lane of(double x) { return {_mm_set_ss(static_cast<float>(x))}; }
 };
@@ -146,7 +144,6 @@ struct plain_mask {
 template <class F, class U>
 struct plain_lane {
   F v;
-  static constexpr double smallest_subnormal = std::numeric_limits<F>::denorm_min();
   // Only for constants the format holds exactly.
   static plain_lane of(double x) { return {static_cast<F>(x)}; }
 };

@@ -57,18 +57,6 @@ bool is_ceiling(double magnitude) {
 // sign is not), else +1.
 inline double sign_factor(double a, double b) { return below(a, 0) != below(b, 0) ? -1.0 : 1.0; }
 
-// A float widened to double: exact, but for a signalling NaN, which the IEEE
-// conversion hands back quiet. Written out, so that no compiler folds a
-// round trip through double away.
-inline double widen(float v) {
-  double d = v;
-  if (std::isnan(d)) {
-    std::uint64_t b = bits_of(d) | (std::uint64_t{1} << 51);
-    std::memcpy(&d, &b, sizeof d);
-  }
-  return d;
-}
-
 // IEEE rounding to single precision, to nearest with ties to even; what
 // rounds past the largest float becomes an infinity.
 inline float to_single(double x) {
@@ -104,13 +92,7 @@ typename F::stored construct(double x) {
 template <class F>
 typename F::stored from_int(int v) { return store<F>(v); }
 template <class F>
-typename F::stored assign_float(float v) {
-  if constexpr (sizeof(typename F::stored) == 4) {
-    return v;  // stored as it is
-  } else {
-    return widen(v);
-  }
-}
+typename F::stored assign_float(float v) { return v; }  // safedouble widens exactly
 
 // ---------------------------------------------------------------------------
 // The compound members. `a` is the left object's value, `b` the right
