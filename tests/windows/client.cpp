@@ -8,15 +8,17 @@
 // operands meet in a sum or product, the compiler may put either one first,
 // so the result is either one's NaN.
 #include "module/runtime.h"
-#include "safenum.h"
 #include "reference.h"
+#include "safenum.h"
 
 extern "C" int __cdecl printf(const char* format, ...);
 extern "C" int __cdecl fflush(void* stream);
 
 namespace {
 
+// clang-format off
 #define ASSIGN(object, op, operand) [&] { auto x = object; x op operand; return x; }()
+// clang-format on
 safeint si(int v) { return safeint(v); }
 safefloat sf(float v) { return ASSIGN(safefloat(), =, v); }
 safedouble sd(double v) { return safedouble(v); }
@@ -42,7 +44,9 @@ void check(T got, const char* call, unsigned long long a, unsigned long long b, 
   const int fraction = sizeof(T) == 4 ? 23 : 52;
   const unsigned long long quiet = 1ull << (fraction - 1), mantissa = (1ull << fraction) - 1;
   const unsigned long long exponent = (sizeof(T) == 4 ? 0x7fffffffull : ~0ull >> 1) & ~mantissa;
-  const auto is_nan = [&](unsigned long long v) { return (v & exponent) == exponent && (v & mantissa); };
+  const auto is_nan = [&](unsigned long long v) {
+    return (v & exponent) == exponent && (v & mantissa);
+  };
   bool same = g == want;
   if (__is_floating_point(T)) same |= is_nan(want) && g == (want | quiet);
   if (__is_floating_point(T) || __is_same(T, safefloat) || __is_same(T, safedouble)) {
@@ -63,7 +67,8 @@ int main() {
 #include "families.h"
   const long count = sizeof kReference / sizeof kReference[0];
   if (next != kReference + count) {
-    printf("FAIL: %ld results checked, %ld references\n", static_cast<long>(next - kReference), count);
+    printf("FAIL: %ld results checked, %ld references\n", static_cast<long>(next - kReference),
+           count);
     ++failures;
   }
   printf("%ld results of %d exported functions: %d differ from the models\n", count, functions,

@@ -50,52 +50,52 @@ ROW(INTS, NONE, si(a).Function_1976(), model::limits::max_safeint_minus_one)
 ROW(INTS, NONE, si(a).Function_1978(), static_cast<double>(a))
 
 // ---- safefloat and safedouble: value, conversions, members ----
-#define FLOATING(T, LIST, make, M)                                                     \
-  ROW(NONE, NONE, T(), model::store<M>(0.0))                                           \
-  ROW(INTS, NONE, T(a), model::from_int<M>(a))                                         \
-  ROW(CHARS, NONE, T(a), model::from_int<M>(model::from_char(a)))                      \
-  ROW(DOUBLES, NONE, T(a), model::construct<M>(a))                                     \
-  ROW(INTS, NONE, T(si(a)), model::from_int<M>(a))                                     \
-  ROW(INTS, NONE, T(lvalue(si(a))), model::from_int<M>(a))                             \
-  ROW(INTS, NONE, ASSIGN(T(), =, a), model::from_int<M>(a))                            \
-  ROW(CHARS, NONE, ASSIGN(T(), =, a), model::from_int<M>(model::from_char(a)))         \
-  ROW(DOUBLES, NONE, ASSIGN(T(), =, a), model::construct<M>(a))                        \
-  ROW(FLOATS, NONE, ASSIGN(T(), =, a), model::assign_float<M>(a))                      \
-  ROW(LIST, NONE, int(make(a)), model::nint<M>(make(a)))                               \
-  ROW(LIST, NONE, make(a).nint(), model::nint<M>(make(a)))                             \
-  ROW(LIST, NONE, make(a).Function_1975(), model::single_of<M>(make(a)))               \
-  ROW(LIST, NONE, make(a).Function_1978(), as_double(make(a)))                         \
-  ROW(LIST, NONE, make(a).Function_1979(), model::floor_of<M>(make(a)))                \
-  ROW(LIST, NONE, make(a).Function_1977(), model::ceiling_of<M>(make(a)))              \
-  ROW(LIST, NONE, make(a).Function_1980(), model::truncated(as_double(make(a))))       \
+#define FLOATING(T, LIST, make, M)                                                         \
+  ROW(NONE, NONE, T(), model::store<M>(0.0))                                               \
+  ROW(INTS, NONE, T(a), model::from_int<M>(a))                                             \
+  ROW(CHARS, NONE, T(a), model::from_int<M>(model::from_char(a)))                          \
+  ROW(DOUBLES, NONE, T(a), model::construct<M>(a))                                         \
+  ROW(INTS, NONE, T(si(a)), model::from_int<M>(a))                                         \
+  ROW(INTS, NONE, T(lvalue(si(a))), model::from_int<M>(a))                                 \
+  ROW(INTS, NONE, ASSIGN(T(), =, a), model::from_int<M>(a))                                \
+  ROW(CHARS, NONE, ASSIGN(T(), =, a), model::from_int<M>(model::from_char(a)))             \
+  ROW(DOUBLES, NONE, ASSIGN(T(), =, a), model::construct<M>(a))                            \
+  ROW(FLOATS, NONE, ASSIGN(T(), =, a), model::assign_float<M>(a))                          \
+  ROW(LIST, NONE, int(make(a)), model::nint<M>(make(a)))                                   \
+  ROW(LIST, NONE, make(a).nint(), model::nint<M>(make(a)))                                 \
+  ROW(LIST, NONE, make(a).Function_1975(), model::single_of<M>(make(a)))                   \
+  ROW(LIST, NONE, make(a).Function_1978(), static_cast<double>(make(a)))                   \
+  ROW(LIST, NONE, make(a).Function_1979(), model::floor_of<M>(make(a)))                    \
+  ROW(LIST, NONE, make(a).Function_1977(), model::ceiling_of<M>(make(a)))                  \
+  ROW(LIST, NONE, make(a).Function_1980(), model::truncated(static_cast<double>(make(a)))) \
   ROW(LIST, NONE, make(a).Function_1981(), model::is_saturated<M>(make(a)))
 FLOATING(safefloat, FLOATS, sf, F1)
 FLOATING(safedouble, DOUBLES, sd, F2)
 
 // ---- compound assignment and relations of the three classes ----
-#define EACH_CLASS(R)                                                                  \
+#define EACH_CLASS(R)                                                                      \
   R(INTS, si, model::, ) R(FLOATS, sf, model::, <F1>) R(DOUBLES, sd, model::, <F2>)
-#define COMPOUND(LIST, make, ns, M)                                                    \
-  ROW(LIST, LIST, ASSIGN(make(a), +=, make(b)), ns add_assign M(make(a), make(b)))     \
-  ROW(LIST, LIST, ASSIGN(make(a), *=, make(b)), ns multiply_assign M(make(a), make(b)))\
+#define COMPOUND(LIST, make, ns, M)                                                        \
+  ROW(LIST, LIST, ASSIGN(make(a), +=, make(b)), ns add_assign M(make(a), make(b)))         \
+  ROW(LIST, LIST, ASSIGN(make(a), *=, make(b)), ns multiply_assign M(make(a), make(b)))    \
   ROW(LIST, LIST, ASSIGN(make(a), /=, make(b)), ns divide_assign M(make(a), make(b)))
-#define RELATIONS(LIST, make, ns, M)                                                   \
-  ROW(LIST, LIST, make(a) == make(b), ns relate(ns eq, make(a), make(b)))              \
-  ROW(LIST, LIST, make(a) != make(b), ns relate(ns ne, make(a), make(b)))              \
-  ROW(LIST, LIST, make(a) < make(b), ns relate(ns lt, make(a), make(b)))               \
-  ROW(LIST, LIST, make(a) <= make(b), ns relate(ns le, make(a), make(b)))              \
-  ROW(LIST, LIST, make(a) > make(b), ns relate(ns gt, make(a), make(b)))               \
+#define RELATIONS(LIST, make, ns, M)                                                       \
+  ROW(LIST, LIST, make(a) == make(b), ns relate(ns eq, make(a), make(b)))                  \
+  ROW(LIST, LIST, make(a) != make(b), ns relate(ns ne, make(a), make(b)))                  \
+  ROW(LIST, LIST, make(a) < make(b), ns relate(ns lt, make(a), make(b)))                   \
+  ROW(LIST, LIST, make(a) <= make(b), ns relate(ns le, make(a), make(b)))                  \
+  ROW(LIST, LIST, make(a) > make(b), ns relate(ns gt, make(a), make(b)))                   \
   ROW(LIST, LIST, make(a) >= make(b), ns relate(ns ge, make(a), make(b)))
 EACH_CLASS(COMPOUND)
 EACH_CLASS(RELATIONS)
 
 // ---- safeint binary operators: the plain operand b becomes t = ti(b); the
 // core receives s = si(a) and t in the order of its row ----
-#define INT_MIXED(op, left, right, LIST) \
+#define INT_MIXED(op, left, right, LIST)                                                   \
   ROW(INTS, LIST, si(a) op b, model::left) ROW(INTS, LIST, b op si(a), model::right)
-#define INT_OPS(op, core, left, right)                                                 \
-  ROW(INTS, INTS, si(a) op si(b), model::core(a, b))                                   \
-  INT_MIXED(op, left, right, INTS) INT_MIXED(op, left, right, FLOATS)                  \
+#define INT_OPS(op, core, left, right)                                                     \
+  ROW(INTS, INTS, si(a) op si(b), model::core(a, b))                                       \
+  INT_MIXED(op, left, right, INTS) INT_MIXED(op, left, right, FLOATS)                      \
   INT_MIXED(op, left, right, DOUBLES)
 INT_OPS(+, add, add(a, ti(b)), add(a, ti(b)))
 INT_OPS(-, subtract, subtract(a, ti(b)), subtract(ti(b), a))
@@ -105,19 +105,19 @@ INT_OPS(/, divide, divide(a, ti(b)), divide(ti(b), a))
 // ---- floating binary operators: the core between two objects of the class
 // (made by tmake), then the other operand (made by make, or plain) as a
 // temporary of the class, in the written order ----
-#define RIGHT(TLIST, tmake, M, op, core, LIST, make) \
+#define RIGHT(TLIST, tmake, M, op, core, LIST, make)                                       \
   ROW(TLIST, LIST, tmake(a) op make(b), model::core<M>(tmake(a), tf<M>(make(b))))
-#define LEFT(TLIST, tmake, M, op, core, LIST, make) \
+#define LEFT(TLIST, tmake, M, op, core, LIST, make)                                        \
   ROW(LIST, TLIST, make(a) op tmake(b), model::core<M>(tf<M>(make(a)), tmake(b)))
 #define BOTH(...) RIGHT(__VA_ARGS__) LEFT(__VA_ARGS__)
-#define OPERATOR(TLIST, tmake, M, op, core)                                              \
-  ROW(TLIST, TLIST, tmake(a) op tmake(b), model::core<M>(tmake(a), tmake(b)))          \
-  BOTH(TLIST, tmake, M, op, core, INTS, ) BOTH(TLIST, tmake, M, op, core, FLOATS, )     \
+#define OPERATOR(TLIST, tmake, M, op, core)                                                \
+  ROW(TLIST, TLIST, tmake(a) op tmake(b), model::core<M>(tmake(a), tmake(b)))              \
+  BOTH(TLIST, tmake, M, op, core, INTS, ) BOTH(TLIST, tmake, M, op, core, FLOATS, )        \
   BOTH(TLIST, tmake, M, op, core, DOUBLES, )
-#define FLOAT_OPS(...)                                                                 \
-  OPERATOR(__VA_ARGS__, +, add) BOTH(__VA_ARGS__, +, add, INTS, si)                    \
-  OPERATOR(__VA_ARGS__, -, subtract)                                                   \
-  OPERATOR(__VA_ARGS__, *, multiply) BOTH(__VA_ARGS__, *, multiply, INTS, si)          \
+#define FLOAT_OPS(...)                                                                     \
+  OPERATOR(__VA_ARGS__, +, add) BOTH(__VA_ARGS__, +, add, INTS, si)                        \
+  OPERATOR(__VA_ARGS__, -, subtract)                                                       \
+  OPERATOR(__VA_ARGS__, *, multiply) BOTH(__VA_ARGS__, *, multiply, INTS, si)              \
   OPERATOR(__VA_ARGS__, /, divide) LEFT(__VA_ARGS__, /, divide, INTS, si)
 FLOAT_OPS(FLOATS, sf, F1)
 FLOAT_OPS(DOUBLES, sd, F2)
@@ -135,9 +135,9 @@ ROW(INTS, NONE, GetMaxSystemValueMinusOne(si(a)), model::limits::max_safeint_min
 ROW(INTS, NONE, GetMinSystemValue(si(a)), model::limits::min_safeint)
 
 // ---- math functions ----
-#define MATH(LIST, make, ns, M)                                                        \
-  ROW(LIST, NONE, Function_1971(make(a)), ns root M(make(a)))                          \
-  ROW(LIST, LIST, Function_1982(make(a), make(b)), ns larger M(make(a), make(b)))      \
+#define MATH(LIST, make, ns, M)                                                            \
+  ROW(LIST, NONE, Function_1971(make(a)), ns root M(make(a)))                              \
+  ROW(LIST, LIST, Function_1982(make(a), make(b)), ns larger M(make(a), make(b)))          \
   ROW(LIST, LIST, Function_1983(make(a), make(b)), ns smaller M(make(a), make(b)))
 EACH_CLASS(MATH)
 ROW(FLOATS, NONE, ceil(lvalue(sf(a))), model::ceil<F1>(sf(a)))

@@ -71,9 +71,11 @@ namespace {
 #define HEAD "LocalAlloc LocalFree AfxSetModuleState malloc AFX_MODULE_STATE atexit CWinApp atexit "
 #define START "AfxCoreInitModule AfxWinInit InitInstance "
 #define UNWIND "~CWinApp ~AFX_MODULE_STATE free "
-#define EXIT \
-  "AfxSetModuleState ExitInstance AfxLockTempMaps AfxUnlockTempMaps AfxWinTerm AfxTermExtensionModule "
-#define THREAD "AfxSetModuleState AfxLockTempMaps AfxUnlockTempMaps AfxTermThread AfxSetModuleState "
+#define EXIT                                                                     \
+  "AfxSetModuleState ExitInstance AfxLockTempMaps AfxUnlockTempMaps AfxWinTerm " \
+  "AfxTermExtensionModule "
+#define THREAD \
+  "AfxSetModuleState AfxLockTempMaps AfxUnlockTempMaps AfxTermThread AfxSetModuleState "
 
 // The call made to fail (the how-manieth time it is made), and the calls of
 // the load and of the unload; no unload where the load fails.
@@ -89,7 +91,8 @@ struct frame_case {
      EXIT UNWIND "AfxSetModuleState "},
     {"LocalAlloc", 1, "LocalAlloc ", nullptr},
     {"malloc", 1, "LocalAlloc LocalFree AfxSetModuleState malloc AfxSetModuleState ", nullptr},
-    {"AfxWinInit", 1, HEAD "AfxCoreInitModule AfxWinInit AfxWinTerm AfxSetModuleState " UNWIND, nullptr},
+    {"AfxWinInit", 1, HEAD "AfxCoreInitModule AfxWinInit AfxWinTerm AfxSetModuleState " UNWIND,
+     nullptr},
     {"InitInstance", 1, HEAD START "ExitInstance AfxWinTerm AfxSetModuleState " UNWIND, nullptr},
 };
 
@@ -131,7 +134,8 @@ int main() {
   int(__stdcall * entry)(HMODULE, DWORD, void*) = nullptr;
   void* found = GetProcAddress(raw, "DllMain");
   std::memcpy(&entry, &found, sizeof entry);
-  check(entry && entry(raw, 0, nullptr) == 0 && used == 0, "a detach without an attach returns 0", 0);
+  check(entry && entry(raw, 0, nullptr) == 0 && used == 0, "a detach without an attach returns 0",
+        0);
   FreeLibrary(raw);
 
   for (int cycle = 0; cycle < 20 * kCycles; ++cycle) {
