@@ -5,10 +5,10 @@
 #include "module/framework.h"
 
 extern "C" {
-using _PVFV = void(__cdecl*)();
+using routine = void(__cdecl*)();
 __declspec(dllimport) void* __cdecl malloc(SIZE_T bytes);
 __declspec(dllimport) void __cdecl free(void* memory);
-__declspec(dllimport) void __cdecl _initterm(_PVFV* begin, _PVFV* end);
+__declspec(dllimport) void __cdecl _initterm(routine* begin, routine* end);
 }
 
 namespace safenum {
@@ -35,7 +35,7 @@ AFX_MODULE_STATE* current_state = nullptr;
 // The at-exit list: a fixed table, as nothing but the library's own few
 // static objects registers on it.
 constexpr int kAtExitCapacity = 32;
-_PVFV* at_exit = nullptr;
+routine* at_exit = nullptr;
 int at_exit_count = 0;
 
 }  // namespace
@@ -158,11 +158,11 @@ LRESULT WINAPI AfxWndProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 #pragma section(".CRT$XCA", read)
 #pragma section(".CRT$XCZ", read)
 namespace {
-__declspec(allocate(".CRT$XCA")) _PVFV constructors_begin = nullptr;
-__declspec(allocate(".CRT$XCZ")) _PVFV constructors_end = nullptr;
+__declspec(allocate(".CRT$XCA")) routine constructors_begin = nullptr;
+__declspec(allocate(".CRT$XCZ")) routine constructors_end = nullptr;
 }  // namespace
 
-extern "C" int __cdecl atexit(_PVFV destructor) {
+extern "C" int __cdecl atexit(routine destructor) {
   fails("atexit");
   if (at_exit_count == kAtExitCapacity) return -1;
   at_exit[at_exit_count++] = destructor;
@@ -170,7 +170,7 @@ extern "C" int __cdecl atexit(_PVFV destructor) {
 }
 
 bool start_runtime() {
-  at_exit = static_cast<_PVFV*>(malloc(kAtExitCapacity * sizeof(_PVFV)));
+  at_exit = static_cast<routine*>(malloc(kAtExitCapacity * sizeof(routine)));
   if (!at_exit) return false;
   at_exit_count = 0;
   _initterm(&constructors_begin, &constructors_end);
