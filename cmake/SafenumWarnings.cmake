@@ -12,6 +12,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   if(SAFENUM_WERROR)
     target_compile_options(safenum_flags INTERFACE -Werror)
   endif()
+  if(SAFENUM_MSVC_ABI)
+    # sqrt as the instruction, not a call to a runtime that could set errno
+    # (after -fno-fast-math, which turns errno back on where it is the default).
+    target_compile_options(safenum_flags INTERFACE -fno-math-errno)
+  endif()
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$")
     target_compile_options(safenum_flags INTERFACE -msse2 -mfpmath=sse)
   endif()

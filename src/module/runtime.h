@@ -1,7 +1,7 @@
 // The little the library takes from a language runtime: fixed-width
-// integers, floating limits, sqrt, floor, ceil, fabs, isnan, memcpy,
-// is_same and denorm_min. Every source file includes this header rather
-// than the standard headers themselves.
+// integers, floating limits, sqrt, floor, ceil, fabs, isnan, memcpy and
+// is_same. Every source file includes this header rather than the standard
+// headers themselves.
 //
 // A hosted build takes them from the standard library. The Windows DLL in
 // Microsoft's ABI is built freestanding (-ffreestanding): no C or C++ runtime
@@ -18,20 +18,19 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <type_traits>
 
 #else
 
 #include <float.h>
 #include <stdint.h>
+
 #define HUGE_VAL __builtin_huge_val()
 #define HUGE_VALF __builtin_huge_valf()
 
 // The standard names the library uses, for a build that has no standard
 // library to give them.
 namespace std {
-using ::int32_t;
 using ::int64_t;
 using ::uint32_t;
 using ::uint64_t;
@@ -46,16 +45,6 @@ inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
 template <class A, class B>
 struct is_same {
   static constexpr bool value = __is_same(A, B);
-};
-template <class F>
-struct numeric_limits;
-template <>
-struct numeric_limits<float> {
-  static constexpr float denorm_min() { return __FLT_DENORM_MIN__; }
-};
-template <>
-struct numeric_limits<double> {
-  static constexpr double denorm_min() { return __DBL_DENORM_MIN__; }
 };
 }  // namespace std
 

@@ -3,26 +3,44 @@
 # list of the public interface, exactly: one missing or one extra export fails.
 # Then counts the free operators and functions by kind and checks the counts.
 #
-# usage: check_exports.sh LIBRARY EXPORTS_LIST [NM]
+# A Windows DLL in Microsoft's ABI (with the list of its decorated names in
+# place of NM) is checked twice: its export table exactly against that list,
+# and the same names demangled by llvm-undname, written as g++ writes them,
+# against the interface list.
+#
+# usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]
 set -u
 
-lib=${1:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM]}
-list=${2:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM]}
+lib=${1:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]}
+list=${2:?usage: check_exports.sh LIBRARY EXPORTS_LIST [NM | DECORATED_LIST]}
 nm=${3:-nm}
 
 tmp=$(mktemp -d) || exit 2
 trap 'rm -rf "$tmp"' EXIT INT TERM
+status=0
 
-# Demangled names only, addresses and symbol types dropped. The complete- and
-# base-object constructors demangle alike, so sort -u keeps each one once.
-if ! "$nm" -D --defined-only -C "$lib" >"$tmp/raw"; then
-  echo "cannot read the dynamic symbols of $lib" >&2
-  exit 2
-fi
-sed -e 's/^[0-9a-fA-F]* [A-Za-z] //' "$tmp/raw" | LC_ALL=C sort -u >"$tmp/actual"
+case $lib in
+*.dll)
+  llvm-readobj --coff-exports "$lib" | sed -n 's/^ *Name: \(..*\)$/\1/p' | LC_ALL=C sort >"$tmp/dll"
+  LC_ALL=C sort "$nm" | diff - "$tmp/dll" || status=1
+  # "public: class safeint & __thiscall safeint::operator=(int)" becomes
+  # "safeint::operator=(int)".
+  llvm-undname <"$tmp/dll" | grep -v -e '^?' -e '^$' |
+    sed -e 's/^public: //' -e 's/^.*__\(thiscall\|cdecl\) //' -e 's/(void)/()/' \
+        -e 's/class //g' -e 's/ &/\&/g' | LC_ALL=C sort -u >"$tmp/actual"
+  ;;
+*)
+  # Demangled names only, addresses and symbol types dropped. The complete-
+  # and base-object constructors demangle alike, so sort -u keeps each once.
+  if ! "$nm" -D --defined-only -C "$lib" >"$tmp/raw"; then
+    echo "cannot read the dynamic symbols of $lib" >&2
+    exit 2
+  fi
+  sed -e 's/^[0-9a-fA-F]* [A-Za-z] //' "$tmp/raw" | LC_ALL=C sort -u >"$tmp/actual"
+  ;;
+esac
 grep -v '^[[:space:]]*$' "$list" | LC_ALL=C sort -u >"$tmp/expected"
 
-status=0
 comm -13 "$tmp/expected" "$tmp/actual" >"$tmp/extra"
 comm -23 "$tmp/expected" "$tmp/actual" >"$tmp/missing"
 if [ -s "$tmp/extra" ]; then

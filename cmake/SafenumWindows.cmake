@@ -1,0 +1,30 @@
+# Import libraries for the Windows build in Microsoft's ABI, which links no
+# runtime or SDK library: each is made with llvm-dlltool from the list of
+# functions a target takes from one system DLL.
+#
+#   safenum_link_dll(<target> <DLL> <function>...)
+#
+# Functions are named as the DLL exports them, a __stdcall one with its
+# argument bytes (LocalAlloc@8); the library imports them without the suffix.
+function(safenum_link_dll target dll)
+  string(TOLOWER "${dll}" name)
+  string(REGEX REPLACE "\\.dll$" "" name "${name}")
+  set(base ${CMAKE_CURRENT_BINARY_DIR}/imports/${target}-${name})
+  list(JOIN ARGN "\n" functions)
+  file(GENERATE OUTPUT ${base}.def CONTENT "LIBRARY ${dll}\nEXPORTS\n${functions}\n")
+  add_custom_command(OUTPUT ${base}.lib
+    COMMAND ${SAFENUM_DLLTOOL} -m i386 -k -d ${base}.def -l ${base}.lib
+    DEPENDS ${base}.def VERBATIM)
+  add_custom_target(${target}-${name}-imports DEPENDS ${base}.lib)
+  add_dependencies(${target} ${target}-${name}-imports)
+  target_link_libraries(${target} PRIVATE ${base}.lib)
+endfunction()
+
+# The DLL's frame (entry point, framework layer) and what it imports.
+function(safenum_add_frame target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/module/dllmain.cpp
+    ${PROJECT_SOURCE_DIR}/src/module/framework.cpp)
+  target_link_options(${target} PRIVATE LINKER:/entry:DllMain@12)
+  safenum_link_dll(${target} KERNEL32.dll LocalAlloc@8 LocalFree@4)
+  safenum_link_dll(${target} MSVCRT.dll malloc free _initterm ${ARGN})
+endfunction()
