@@ -13,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 #include "model_float.h"
@@ -165,6 +166,89 @@ inline std::vector<int> aimed_at(int a) {
     }
   }
   return out;
+}
+
+// ---------------------------------------------------------------------------
+// The operand lists of the export table, and the pairs a row runs on.
+// ---------------------------------------------------------------------------
+struct none_list {};
+struct int_list {};
+struct char_list {};
+struct float_list {};
+struct double_list {};
+
+inline const std::vector<int>& edges(none_list) {
+  static const std::vector<int> none{0};
+  return none;
+}
+inline const std::vector<int>& edges(int_list) {
+  static const std::vector<int> ints = int_edges();
+  return ints;
+}
+inline const std::vector<char>& edges(char_list) {
+  static const std::vector<char> chars = [] {
+    std::vector<char> out;
+    for (int c = -128; c < 128; ++c) out.push_back(static_cast<char>(c));
+    return out;
+  }();
+  return chars;
+}
+inline const std::vector<float>& edges(float_list) {
+  static const std::vector<float> floats = edges<model::single_class>();
+  return floats;
+}
+inline const std::vector<double>& edges(double_list) {
+  static const std::vector<double> doubles = double_operands();
+  return doubles;
+}
+
+inline int random(none_list, rng&) { return 0; }
+inline int random(int_list, rng& r) { return random_int(r); }
+inline char random(char_list, rng& r) { return static_cast<char>(r()); }
+inline float random(float_list, rng& r) { return random_value<model::single_class>(r); }
+// A double pattern, a value a safedouble holds, or one by a half or by a
+// limit of the conversions to int.
+inline double random(double_list, rng& r) {
+  const std::uint64_t b = r();
+  const double k = static_cast<int>(b), quarter = static_cast<double>(b >> 62) / 4;
+  const double nudge = static_cast<double>((b >> 32) % 3) - 1;  // the value or a neighbour
+  switch (b % 4) {
+    case 0: return from_bits<double>(r());
+    case 1: return random_value<model::double_class>(r);
+    case 2: return std::nextafter(k + 0.5, k + 0.5 + nudge);
+    default: {
+      const double v = k < 0 ? -2147483646.5 - quarter : 2147483646.5 + quarter;
+      return std::nextafter(v, v + nudge);
+    }
+  }
+}
+
+inline std::vector<int> aimed(int_list, int a) { return aimed_at(a); }
+inline std::vector<float> aimed(float_list, float a) { return aimed_at<model::single_class>(a); }
+inline std::vector<double> aimed(double_list, double a) { return aimed_at<model::double_class>(a); }
+
+// The operands of one row: every pair of edge values, then random ones; a
+// row over one list also takes each random a with the partners aimed at its
+// thresholds, on either side.
+template <class A, class B, class Body>
+void for_pairs(A list_a, B list_b, std::uint64_t seed, Body body) {
+  for (auto a : edges(list_a)) {
+    for (auto b : edges(list_b)) body(a, b);
+  }
+  if constexpr (!std::is_same<A, none_list>::value) {
+    rng r(seed);
+    const long n = scaled(std::is_same<B, none_list>::value ? 40000 : 4000);
+    for (long i = 0; i < n; ++i) {
+      const auto a = random(list_a, r);
+      body(a, random(list_b, r));
+      if constexpr (std::is_same<A, B>::value) {
+        for (auto p : aimed(list_a, a)) {
+          body(a, p);
+          body(p, a);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace draws

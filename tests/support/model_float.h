@@ -32,6 +32,11 @@ struct double_class {
   static constexpr bits ceiling_pattern = 0x7fd0000000000000u;
 };
 
+// The class of a stored format: a float is a safefloat's, a double a
+// safedouble's.
+template <class S>
+using class_of = typename std::conditional<sizeof(S) == 4, single_class, double_class>::type;
+
 template <class T>
 auto bits_of(T v) {
   typename std::conditional<sizeof(T) == 4, std::uint32_t, std::uint64_t>::type b;
@@ -88,18 +93,17 @@ typename F::stored construct(double x) {
   return store<F>(x);  // anything else, a NaN included
 }
 
-// The other ways in, none of which tests anything.
+// The way in from an int, which tests nothing: exact, or rounded once to single.
 template <class F>
 typename F::stored from_int(int v) { return store<F>(v); }
-template <class F>
-typename F::stored assign_float(float v) { return v; }  // safedouble widens exactly
 
 // ---------------------------------------------------------------------------
 // The compound members. `a` is the left object's value, `b` the right
 // operand's; returning `a_` unchanged is "end".
 // ---------------------------------------------------------------------------
-template <class F, class S = typename F::stored>
+template <class S>
 S divide_assign(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   if (equal(a, 0)) return a_;  // a zero or NaN dividend stays
   const double s = sign_factor(a, b);
@@ -112,8 +116,9 @@ S divide_assign(S a_, S b_) {
   return store<F>(a / b);
 }
 
-template <class F, class S = typename F::stored>
+template <class S>
 S multiply_assign(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   if (equal(a, 0) || equal(b, 0)) return store<F>(0.0);  // zero or NaN factor
   const double s = sign_factor(a, b);
@@ -128,8 +133,9 @@ S multiply_assign(S a_, S b_) {
   return store<F>(a * b);
 }
 
-template <class F, class S = typename F::stored>
+template <class S>
 S add_assign(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   const double A = std::fabs(a), B = std::fabs(b);
   if (equal(A, F::C)) return a_;  // saturated (or NaN) left value stays
@@ -145,8 +151,9 @@ S add_assign(S a_, S b_) {
 // The free operators between two objects of one class. Every result leaves
 // through the saturating construction.
 // ---------------------------------------------------------------------------
-template <class F, class S = typename F::stored>
+template <class S>
 S divide(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   if (equal(a, 0)) return construct<F>(0.0);  // zero (or NaN) dividend
   const double s = sign_factor(a, b);
@@ -158,8 +165,9 @@ S divide(S a_, S b_) {
   return construct<F>(a / b);
 }
 
-template <class F, class S = typename F::stored>
+template <class S>
 S multiply(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   if (equal(a, 0) || equal(b, 0)) return construct<F>(0.0);
   const double s = sign_factor(a, b);
@@ -172,8 +180,9 @@ S multiply(S a_, S b_) {
   return construct<F>(a * b);
 }
 
-template <class F, class S = typename F::stored>
+template <class S>
 S add(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   const double h = std::fabs(a) / 2 + std::fabs(b) / 2;
   if (!below(h, F::H)) {
@@ -183,8 +192,9 @@ S add(S a_, S b_) {
   return construct<F>(a + b);
 }
 
-template <class F, class S = typename F::stored>
+template <class S>
 S subtract(S a_, S b_) {
+  using F = class_of<S>;
   const double a = a_, b = b_;
   const double h = std::fabs(a) / 2 + std::fabs(b) / 2;
   if (!below(h, F::H)) {
@@ -226,10 +236,10 @@ inline i64 decimal_digits(double a) {
   return static_cast<i64>(whole) + (first_fraction_digit >= 5 ? 1 : 0);
 }
 
-template <class F>
-int nint(typename F::stored a_) {
+template <class S>
+int nint(S a_) {
   const double a = a_, T = 2147483648.0;
-  if (sizeof(typename F::stored) == 4 ? !below(a, T) : !above(T, a)) return kMax;
+  if (sizeof(S) == 4 ? !below(a, T) : !above(T, a)) return kMax;
   if (above(-1.0 * T, a)) return kNegMax;
   // A NaN safefloat gets here; the rules leave it open and the library gives
   // 0x7fffffff, as a NaN safedouble gets from the upper limit.
@@ -251,23 +261,23 @@ inline int truncated(double a) {
 }
 
 // Function_1981: equal to +C or to -C, in the class's own precision.
-template <class F>
-int is_saturated(typename F::stored v) {
-  const auto c = static_cast<typename F::stored>(F::C);
+template <class S>
+int is_saturated(S v) {
+  const auto c = static_cast<S>(class_of<S>::C);
   return equal(v, c) || equal(v, -c);
 }
 
 // Function_1979 and Function_1977: floor and ceiling in double precision,
 // handed back in the class's format.
-template <class F>
-typename F::stored floor_of(typename F::stored v) { return store<F>(std::floor(double{v})); }
-template <class F>
-typename F::stored ceiling_of(typename F::stored v) { return store<F>(std::ceil(double{v})); }
+template <class S>
+S floor_of(S v) { return store<class_of<S>>(std::floor(double{v})); }
+template <class S>
+S ceiling_of(S v) { return store<class_of<S>>(std::ceil(double{v})); }
 
 // Function_1975: the value in single precision; a safefloat's own value.
-template <class F>
-float single_of(typename F::stored v) {
-  if constexpr (sizeof(typename F::stored) == 4) {
+template <class S>
+float single_of(S v) {
+  if constexpr (sizeof(S) == 4) {
     return v;
   } else {
     return to_single(v);

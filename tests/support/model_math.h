@@ -13,28 +13,28 @@ namespace model {
 
 // Function_1971: the root of the magnitude, built by the class's constructor
 // from double (safeint's rounds with exact halves toward zero).
-template <class F>
-typename F::stored root(typename F::stored x) {
-  return construct<F>(std::sqrt(std::fabs(static_cast<double>(x))));
+template <class S>
+S root(S x) {
+  return construct<class_of<S>>(std::sqrt(std::fabs(static_cast<double>(x))));
 }
 inline int root(int x) { return round_from_double(std::sqrt(std::fabs(static_cast<double>(x)))); }
 
 // Function_1982 and Function_1983: a copy of one argument. The floating
 // classes choose by operator> and operator<, safeint by >= and <=.
-template <class F>
-typename F::stored larger(typename F::stored a, typename F::stored b) {
+template <class S>
+S larger(S a, S b) {
   return relate(gt, a, b) ? a : b;
 }
-template <class F>
-typename F::stored smaller(typename F::stored a, typename F::stored b) {
+template <class S>
+S smaller(S a, S b) {
   return relate(lt, a, b) ? a : b;
 }
 inline int larger(int a, int b) { return relate(ge, a, b) ? a : b; }
 inline int smaller(int a, int b) { return relate(le, a, b) ? a : b; }
 
 // ceil: the ceiling in double precision through the saturating construction.
-template <class F>
-typename F::stored ceil(typename F::stored x) { return construct<F>(std::ceil(double{x})); }
+template <class S>
+S ceil(S x) { return construct<class_of<S>>(std::ceil(double{x})); }
 
 // abs: a copy when not below zero, else the product of the int -1 and the
 // argument, the int operand converted and taken first.

@@ -1,5 +1,6 @@
 // An MSVC-ABI client of safenum.dll, linked with safenum.lib: calls every
-// exported function on the operands of families.h and compares the bits of
+// exported function on the operands of operands.h (every row of the export
+// table tests/support/exports.h) and compares the bits of
 // each result with the reference the models wrote (reference.h), in order.
 //
 // Two differences are allowed. A float or double returned by value travels
@@ -8,24 +9,16 @@
 // operands meet in a sum or product, the compiler may put either one first,
 // so the result is either one's NaN.
 #include "module/runtime.h"
+#include "exports_library.h"
+#include "operands.h"
 #include "reference.h"
-#include "safenum.h"
 
 extern "C" int __cdecl printf(const char* format, ...);
 extern "C" int __cdecl fflush(void* stream);
 
 namespace {
 
-// clang-format off
-#define ASSIGN(object, op, operand) [&] { auto x = object; x op operand; return x; }()
-// clang-format on
-safeint si(int v) { return safeint(v); }
-safefloat sf(float v) { return ASSIGN(safefloat(), =, v); }
-safedouble sd(double v) { return safedouble(v); }
-template <class T>
-T& lvalue(T&& v) {
-  return v;
-}
+using namespace library_side;
 
 constexpr auto nan = [](auto v) { return v != v; };
 const unsigned long long* next = kReference;
@@ -64,7 +57,7 @@ int main() {
   ++functions;                        \
   for (auto a : A)                    \
     for (auto b : B) check(library, #library, bits(a), bits(b), nan(a) && nan(b));
-#include "families.h"
+#include "exports.h"
   const long count = sizeof kReference / sizeof kReference[0];
   if (next != kReference + count) {
     printf("FAIL: %ld results checked, %ld references\n", static_cast<long>(next - kReference),

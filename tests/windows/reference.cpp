@@ -1,5 +1,5 @@
 // Writes the reference results of the Windows client test: for every row of
-// families.h and every pair of its operands, the bits of the model's result,
+// the export table and every pair of its operands, the bits of the model's result,
 // in order. Built and run on the build machine; it never sees the library.
 //
 // usage: reference OUTPUT_HEADER
@@ -7,35 +7,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model_float.h"
-#include "model_int.h"
-#include "model_math.h"
+#include "exports_model.h"
+#include "operands.h"
 
 namespace {
 
-using F1 = model::single_class;
-using F2 = model::double_class;
-
-// The stored values the client's objects hold.
-int si(int v) { return v; }
-float sf(float v) { return model::assign_float<F1>(v); }
-double sd(double v) { return model::construct<F2>(v); }
-
-// The plain operand of a safeint operator as the temporary safeint.
-int ti(int v) { return v; }
-int ti(float v) { return model::round_from_float(v); }
-int ti(double v) { return model::round_from_double(v); }
-
-// The other operand of a floating operator as a temporary of class M; a
-// float is widened to double first.
-template <class M>
-typename M::stored tf(int v) {
-  return model::from_int<M>(v);
-}
-template <class M>
-typename M::stored tf(double v) {
-  return model::construct<M>(v);
-}
+using namespace model_side;
 
 std::FILE* out = nullptr;
 
@@ -59,7 +36,7 @@ int main(int argc, char** argv) {
 #define ROW(A, B, library, reference) \
   for (auto a : A)                    \
     for (auto b : B) write(reference, a, b);
-#include "families.h"
+#include "exports.h"
   std::fputs("};\n", out);
   return std::fclose(out) == 0 ? 0 : 1;
 }
