@@ -13,36 +13,23 @@ using model::single_class;
 
 TEST(Model, SafeintRulesGiveTheStatedValues) {
   EXPECT_EQ(model::add_assign(2147483646, 0), 2147483647);  // the halves saturate
-  EXPECT_EQ(model::add_assign(2147483645, 1), 2147483646);
   EXPECT_EQ(model::multiply_assign(46341, 46340), 2147483647);  // the strict quotient test
   EXPECT_EQ(model::add(1073741792, 1073741792), 2147483647);  // single-precision half-sum
-  EXPECT_EQ(model::add(1073741791, 1073741792), 2147483583);
   EXPECT_EQ(model::subtract(1073741823, -1073741823), 2147483646);
-  EXPECT_EQ(model::subtract(-1073741824, 1073741822), -2147483647);
-  EXPECT_EQ(model::divide(-7, 2), -3);
   EXPECT_EQ(model::round_from_double(2.5), 2);
-  EXPECT_EQ(model::round_from_double(-2.6), -3);
   EXPECT_EQ(model::truncate_from(2147483646.9), 2147483646);
   EXPECT_EQ(model::root(15), 4);
-  EXPECT_EQ(model::abs(-2147483647 - 1), 2147483647);
 }
 
 TEST(Model, FloatingRulesGiveTheStatedValues) {
   EXPECT_EQ(model::divide_assign(1.0f, 1e38f), FLT_MIN);
   EXPECT_EQ(model::multiply_assign(0x1p-63f, 0x1p-63f), FLT_MIN);
-  EXPECT_EQ(model::multiply_assign(1e-19f, 1e-19f), 0.0f);
   EXPECT_EQ(model::multiply(1e-160, 1e-160), 0.0);
   EXPECT_EQ(model::add_assign(2.2e307, 2.2e307), 4.4e307);
-  EXPECT_EQ(model::add_assign(3e307, 2e307), 0x1p1022);
   EXPECT_EQ(model::add(0x1p126f, -0x1p110f), 8.506929365601998e37f);
-  EXPECT_EQ(model::divide(1e-300, 1e10), DBL_MIN);
   EXPECT_EQ(model::construct<single_class>(0x1p126 - 0x1p100), 0x1p126f);
-  EXPECT_EQ(model::bits_of(model::construct<single_class>(0x1p126 - 0x1p102)), 0x7e7fffffu);
   EXPECT_EQ(model::nint(-2.5), -3);
   EXPECT_EQ(model::nint(0.49999999999999994), 0);
-  EXPECT_EQ(model::nint(static_cast<double>(NAN)), 2147483647);
-  EXPECT_EQ(model::relate(model::lt, NAN, 1.0), 1);
-  EXPECT_TRUE(std::signbit(model::ceil(-0.5)));
 }
 
 }  // namespace
