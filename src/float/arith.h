@@ -88,22 +88,20 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
 // ladder sends to +0.0 all the same.
 inline lane_mask zero_or_nan_factor(lane P) { return not_above(P, lane::of(0.0)); }
 
-// C/A, rounded to double, not above B, for A and B not below 1: the product
-// reaching C, tested without the division wherever the rounded product P
-// already decides it. A P of at least C(1 + 2^-50) is exactly beyond C, so
-// C/A lies below B; a P below C(1 - 2^-50) is exactly below C/(1 + 2^-53),
-// so C/A lies beyond B by more than half a unit in B's last place and
-// rounds above it. Only a P in between, which ordinary factors never give,
-// takes the division (by an A of at least 1, wherever the answer is used).
-constexpr double kProductBandLow = 1 - 0x1p-50;
-constexpr double kProductBandHigh = 1 + 0x1p-50;
-
+// C/A, rounded to double, not above B, for A and B not below 1: the
+// product reaching C. The rounded product P decides it, but in one place,
+// without the division. A P not below C comes from an exact product of at
+// least C(1 - 2^-54), so C/A lies less than half a unit in B's last place
+// above B and rounds onto B or below it. A P below the double just below C
+// is at most C(1 - 2^-52) and comes from an exact product of at most
+// C(1 - 3 * 2^-54), so C/A lies more than half a unit beyond B and rounds
+// above it. Only a P just below C, which ordinary factors never give, takes
+// the division (by an A of at least 1, wherever the answer is used).
 template <class T>
 lane_mask ceiling_over_a_not_above_b(lane A, lane B, lane P) {
   const lane C = lane::of(T::ceiling);
-  if (__builtin_expect(any(not_below(P, lane::of(kProductBandLow * T::ceiling)) &
-                           below(P, lane::of(kProductBandHigh * T::ceiling))),
-                       0)) {
+  constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
+  if (__builtin_expect(any(same(P, lane::of(just_below_C))), 0)) {
     return not_above(C / max(A, lane::of(1.0)), B);
   }
   return not_below(P, C);
