@@ -198,14 +198,25 @@ inline lane_mask signs_carry_difference(lane a, lane b) { return above(lane::of(
 // The ladder of the free operator+ and operator-, on the half magnitudes
 // and the operands' strict signs; the two differ only in which signs carry
 // the result one way and in the plain result.
+//
+// Its test of the half magnitudes is made on the plain result: where the
+// signs carry one way, the plain result's magnitude is A + B rounded. Above
+// 2m both halves are exact, so h = A/2 + B/2 is that magnitude halved (or,
+// where it overflows to infinity, at least H all the same). Where one
+// magnitude is at most 2m (only for safedouble: in double precision the
+// half of a safefloat operand is always exact), h and A + B rounded are
+// both decided by the other magnitude alone, which is far coarser: h is not
+// below H, and A + B rounded not below C, exactly when that magnitude is
+// not below C. So h is not below H exactly when the plain result's
+// magnitude is not below C.
 template <class T>
-typename T::object sum_ladder(lane a, lane b, lane_mask signs_carry_one_way, lane plain) {
-  const lane half = lane::of(0.5), C = lane::of(T::ceiling);
-  const lane h = magnitude(a) * half + magnitude(b) * half;
+typename T::object sum_ladder(lane a, lane_mask signs_carry_one_way, lane plain) {
+  const lane C = lane::of(T::ceiling);
+  const lane_mask half_magnitudes_not_below_H = not_below(magnitude(plain), C);
   return deliver<T>(first_match(
       // h = A/2 + B/2 not below H, with signs that carry the result one
       // way: C, with the sign of a (+C upwards, -C downwards).
-      rung(not_below(h, lane::of(T::half_ceiling)) & signs_carry_one_way, with_sign_of(a, C)),
+      rung(half_magnitudes_not_below_H & signs_carry_one_way, with_sign_of(a, C)),
       // Otherwise the plain sum or difference.
       plain));
 }
@@ -230,13 +241,13 @@ typename T::object core_mul(const typename T::object& x, const typename T::objec
 template <class T>
 typename T::object core_add(const typename T::object& x, const typename T::object& y) {
   const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
-  return sum_ladder<T>(a, b, signs_carry_sum(a, b), a + b);
+  return sum_ladder<T>(a, signs_carry_sum(a, b), a + b);
 }
 
 template <class T>
 typename T::object core_sub(const typename T::object& x, const typename T::object& y) {
   const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
-  return sum_ladder<T>(a, b, signs_carry_difference(a, b), a - b);
+  return sum_ladder<T>(a, signs_carry_difference(a, b), a - b);
 }
 
 template <class T>

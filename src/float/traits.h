@@ -16,7 +16,6 @@ struct safefloat_traits {
   using object = safefloat;
   using stored = float;
   static constexpr double ceiling = kFloatCeiling;                 // C
-  static constexpr double half_ceiling = kFloatHalfCeiling;        // H
   static constexpr double smallest_normal = kFloatSmallestNormal;  // m
   // The lane of the ladders that run in the class's own precision.
   using native_lane = single_lane;
@@ -31,7 +30,6 @@ struct safedouble_traits {
   using object = safedouble;
   using stored = double;
   static constexpr double ceiling = kDoubleCeiling;
-  static constexpr double half_ceiling = kDoubleHalfCeiling;
   static constexpr double smallest_normal = kDoubleSmallestNormal;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }

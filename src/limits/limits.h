@@ -22,12 +22,11 @@ constexpr int kIntMostNegative = -kIntCeiling - 1;  // 0x80000000
 // limits of safeint's rounding, the limit T of nint, the range of truncation.
 constexpr double kIntRangeEnd = 0x1p31;
 
-// Floating ceilings C, half ceilings H, smallest normal magnitudes m.
+// Floating ceilings C and smallest normal magnitudes m. (The half ceiling
+// H = C/2 of the addition rules is tested as C, on the whole sum.)
 constexpr double kFloatCeiling = 0x1p126;  // double bits 0x47d0000000000000
-constexpr double kFloatHalfCeiling = kFloatCeiling / 2;
 constexpr double kFloatSmallestNormal = 0x1p-126;  // FLT_MIN
 constexpr double kDoubleCeiling = 0x1p1022;
-constexpr double kDoubleHalfCeiling = kDoubleCeiling / 2;
 constexpr double kDoubleSmallestNormal = 0x1p-1022;  // DBL_MIN
 
 static_assert(kFloatSmallestNormal == FLT_MIN, "m of safefloat");
