@@ -138,7 +138,8 @@ inline plain_lane<F, U> merged(plain_lane<F, U> x, plain_lane<F, U> y) {
   return lane_from_bits<F, U>(bits_of(x) | bits_of(y));
 }
 template <class F, class U>
-inline plain_lane<F, U> select(plain_mask<U> m, plain_lane<F, U> if_set, plain_lane<F, U> otherwise) {
+inline plain_lane<F, U> select(plain_mask<U> m, plain_lane<F, U> if_set,
+                               plain_lane<F, U> otherwise) {
   return merged(only_where(m, if_set), zero_where(m, otherwise));
 }
 
