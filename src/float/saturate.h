@@ -11,25 +11,22 @@
 namespace safenum {
 namespace detail {
 
-// The construction on a lane, the ceiling C given in the lane's precision.
-// Evaluated without a jump, since the sign and size of a result are
-// anything at all.
-template <class L>
-L saturated(L x, L ceiling) {
-  // A magnitude not below C, infinity included, becomes C; any other, a
-  // NaN included (payload and all), stays as it is. One minimum does both,
-  // as it keeps the magnitude itself where that equals C or is a NaN.
-  const L limited = min(ceiling, magnitude(x));
-  // Negated where the argument is below zero: the argument's own sign, as
-  // a magnitude not below C is neither zero nor NaN.
-  return with_sign_of(x, limited);
+// The construction on a lane of either precision, for the class of traits
+// T: a magnitude not below C, infinity included, becomes C, negated where
+// the argument is below zero; any other value, a NaN included (payload and
+// all), stays as it is. That is the value limited to C from above and to
+// -C from below, two limits without a jump, each of which passes a NaN
+// through unchanged (and keeps a value equal to its limit as it is).
+template <class T, class L>
+L saturated(L x) {
+  return max(L::of(-T::ceiling), min(L::of(T::ceiling), x));
 }
 
 // The field a constructor from double stores: the construction, then the
 // rounding to the class's format (for safefloat, to nearest single).
 template <class T>
 typename T::stored saturate(double x) {
-  return T::store(saturated(lane_of(x), lane::of(T::ceiling)));
+  return T::store(saturated<T>(lane_of(x)));
 }
 
 // A result of a free operator, delivered through the construction. A lane
@@ -38,7 +35,7 @@ typename T::stored saturate(double x) {
 // the double would.
 template <class T, class L>
 typename T::object deliver(L v) {
-  return T::make(T::store(saturated(v, L::of(T::ceiling))));
+  return T::make(T::store(saturated<T>(v)));
 }
 
 }  // namespace detail
