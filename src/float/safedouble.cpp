@@ -10,7 +10,8 @@ namespace d = safenum::detail;
 safedouble::safedouble() : value_(0.0) {}
 safedouble::safedouble(int value) : value_(value) {}
 safedouble::safedouble(char value) : value_(static_cast<signed char>(value)) {}
-safedouble::safedouble(double value) : value_(d::saturate<d::safedouble_traits>(value)) {}
+safedouble::safedouble(double value)
+    : value_(d::saturated_field<d::safedouble_traits>(value)) {}
 safedouble::safedouble(const safeint& value) : value_(d::access::get(value)) {}
 safedouble::safedouble(safeint& value) : value_(d::access::get(value)) {}
 
@@ -23,7 +24,7 @@ safedouble& safedouble::operator=(char value) {
   return *this;
 }
 safedouble& safedouble::operator=(double value) {
-  value_ = d::saturate<d::safedouble_traits>(value);
+  value_ = d::saturated_field<d::safedouble_traits>(value);
   return *this;
 }
 safedouble& safedouble::operator=(float value) {

@@ -11,7 +11,8 @@ safefloat::safefloat() : value_(0.0f) {}
 // Rounded to single precision, ties to even; no int comes near the ceiling.
 safefloat::safefloat(int value) : value_(static_cast<float>(value)) {}
 safefloat::safefloat(char value) : value_(static_cast<signed char>(value)) {}
-safefloat::safefloat(double value) : value_(d::saturate<d::safefloat_traits>(value)) {}
+safefloat::safefloat(double value)
+    : value_(d::saturated_field<d::safefloat_traits>(value)) {}
 safefloat::safefloat(const safeint& value)
     : value_(static_cast<float>(d::access::get(value))) {}
 safefloat::safefloat(safeint& value)
@@ -26,7 +27,7 @@ safefloat& safefloat::operator=(char value) {
   return *this;
 }
 safefloat& safefloat::operator=(double value) {
-  value_ = d::saturate<d::safefloat_traits>(value);
+  value_ = d::saturated_field<d::safefloat_traits>(value);
   return *this;
 }
 safefloat& safefloat::operator=(float value) {

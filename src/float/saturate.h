@@ -25,7 +25,7 @@ L saturated(L x) {
 // The field a constructor from double stores: the construction, then the
 // rounding to the class's format (for safefloat, to nearest single).
 template <class T>
-typename T::stored saturate(double x) {
+typename T::stored saturated_field(double x) {
   return T::store(saturated<T>(lane_of(x)));
 }
 
