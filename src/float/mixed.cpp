@@ -11,69 +11,69 @@
 
 // safefloat: 29 overloads.
 safefloat operator+(const safefloat& a, const int& b) { return a + safefloat(b); }
-safefloat operator+(const safefloat& a, const float& b) { return a + safefloat(static_cast<double>(b)); }
+safefloat operator+(const safefloat& a, const float& b) { return a + safefloat(double{b}); }
 safefloat operator+(const safefloat& a, const double& b) { return a + safefloat(b); }
 safefloat operator+(const safefloat& a, const safeint& b) { return a + safefloat(b); }
 safefloat operator+(const int& a, const safefloat& b) { return safefloat(a) + b; }
-safefloat operator+(const float& a, const safefloat& b) { return safefloat(static_cast<double>(a)) + b; }
+safefloat operator+(const float& a, const safefloat& b) { return safefloat(double{a}) + b; }
 safefloat operator+(const double& a, const safefloat& b) { return safefloat(a) + b; }
 safefloat operator+(const safeint& a, const safefloat& b) { return safefloat(a) + b; }
 
 safefloat operator-(const safefloat& a, const int& b) { return a - safefloat(b); }
-safefloat operator-(const safefloat& a, const float& b) { return a - safefloat(static_cast<double>(b)); }
+safefloat operator-(const safefloat& a, const float& b) { return a - safefloat(double{b}); }
 safefloat operator-(const safefloat& a, const double& b) { return a - safefloat(b); }
 safefloat operator-(const int& a, const safefloat& b) { return safefloat(a) - b; }
-safefloat operator-(const float& a, const safefloat& b) { return safefloat(static_cast<double>(a)) - b; }
+safefloat operator-(const float& a, const safefloat& b) { return safefloat(double{a}) - b; }
 safefloat operator-(const double& a, const safefloat& b) { return safefloat(a) - b; }
 
 safefloat operator*(const safefloat& a, const int& b) { return a * safefloat(b); }
-safefloat operator*(const safefloat& a, const float& b) { return a * safefloat(static_cast<double>(b)); }
+safefloat operator*(const safefloat& a, const float& b) { return a * safefloat(double{b}); }
 safefloat operator*(const safefloat& a, const double& b) { return a * safefloat(b); }
 safefloat operator*(const safefloat& a, const safeint& b) { return a * safefloat(b); }
 safefloat operator*(const int& a, const safefloat& b) { return safefloat(a) * b; }
-safefloat operator*(const float& a, const safefloat& b) { return safefloat(static_cast<double>(a)) * b; }
+safefloat operator*(const float& a, const safefloat& b) { return safefloat(double{a}) * b; }
 safefloat operator*(const double& a, const safefloat& b) { return safefloat(a) * b; }
 safefloat operator*(const safeint& a, const safefloat& b) { return safefloat(a) * b; }
 
 safefloat operator/(const safefloat& a, const int& b) { return a / safefloat(b); }
-safefloat operator/(const safefloat& a, const float& b) { return a / safefloat(static_cast<double>(b)); }
+safefloat operator/(const safefloat& a, const float& b) { return a / safefloat(double{b}); }
 safefloat operator/(const safefloat& a, const double& b) { return a / safefloat(b); }
 safefloat operator/(const int& a, const safefloat& b) { return safefloat(a) / b; }
-safefloat operator/(const float& a, const safefloat& b) { return safefloat(static_cast<double>(a)) / b; }
+safefloat operator/(const float& a, const safefloat& b) { return safefloat(double{a}) / b; }
 safefloat operator/(const double& a, const safefloat& b) { return safefloat(a) / b; }
 safefloat operator/(const safeint& a, const safefloat& b) { return safefloat(a) / b; }
 
 
 // safedouble: 29 overloads.
 safedouble operator+(const safedouble& a, const int& b) { return a + safedouble(b); }
-safedouble operator+(const safedouble& a, const float& b) { return a + safedouble(static_cast<double>(b)); }
+safedouble operator+(const safedouble& a, const float& b) { return a + safedouble(double{b}); }
 safedouble operator+(const safedouble& a, const double& b) { return a + safedouble(b); }
 safedouble operator+(const safedouble& a, const safeint& b) { return a + safedouble(b); }
 safedouble operator+(const int& a, const safedouble& b) { return safedouble(a) + b; }
-safedouble operator+(const float& a, const safedouble& b) { return safedouble(static_cast<double>(a)) + b; }
+safedouble operator+(const float& a, const safedouble& b) { return safedouble(double{a}) + b; }
 safedouble operator+(const double& a, const safedouble& b) { return safedouble(a) + b; }
 safedouble operator+(const safeint& a, const safedouble& b) { return safedouble(a) + b; }
 
 safedouble operator-(const safedouble& a, const int& b) { return a - safedouble(b); }
-safedouble operator-(const safedouble& a, const float& b) { return a - safedouble(static_cast<double>(b)); }
+safedouble operator-(const safedouble& a, const float& b) { return a - safedouble(double{b}); }
 safedouble operator-(const safedouble& a, const double& b) { return a - safedouble(b); }
 safedouble operator-(const int& a, const safedouble& b) { return safedouble(a) - b; }
-safedouble operator-(const float& a, const safedouble& b) { return safedouble(static_cast<double>(a)) - b; }
+safedouble operator-(const float& a, const safedouble& b) { return safedouble(double{a}) - b; }
 safedouble operator-(const double& a, const safedouble& b) { return safedouble(a) - b; }
 
 safedouble operator*(const safedouble& a, const int& b) { return a * safedouble(b); }
-safedouble operator*(const safedouble& a, const float& b) { return a * safedouble(static_cast<double>(b)); }
+safedouble operator*(const safedouble& a, const float& b) { return a * safedouble(double{b}); }
 safedouble operator*(const safedouble& a, const double& b) { return a * safedouble(b); }
 safedouble operator*(const safedouble& a, const safeint& b) { return a * safedouble(b); }
 safedouble operator*(const int& a, const safedouble& b) { return safedouble(a) * b; }
-safedouble operator*(const float& a, const safedouble& b) { return safedouble(static_cast<double>(a)) * b; }
+safedouble operator*(const float& a, const safedouble& b) { return safedouble(double{a}) * b; }
 safedouble operator*(const double& a, const safedouble& b) { return safedouble(a) * b; }
 safedouble operator*(const safeint& a, const safedouble& b) { return safedouble(a) * b; }
 
 safedouble operator/(const safedouble& a, const int& b) { return a / safedouble(b); }
-safedouble operator/(const safedouble& a, const float& b) { return a / safedouble(static_cast<double>(b)); }
+safedouble operator/(const safedouble& a, const float& b) { return a / safedouble(double{b}); }
 safedouble operator/(const safedouble& a, const double& b) { return a / safedouble(b); }
 safedouble operator/(const int& a, const safedouble& b) { return safedouble(a) / b; }
-safedouble operator/(const float& a, const safedouble& b) { return safedouble(static_cast<double>(a)) / b; }
+safedouble operator/(const float& a, const safedouble& b) { return safedouble(double{a}) / b; }
 safedouble operator/(const double& a, const safedouble& b) { return safedouble(a) / b; }
 safedouble operator/(const safeint& a, const safedouble& b) { return safedouble(a) / b; }
