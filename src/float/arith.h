@@ -101,7 +101,7 @@ template <class T>
 lane_mask ceiling_over_a_not_above_b(lane A, lane B, lane P) {
   const lane C = lane::of(T::ceiling);
   constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
-  if (__builtin_expect(any(same(P, lane::of(just_below_C))), 0)) {
+  if (any(same(P, lane::of(just_below_C)))) {
     return not_above(C / max(A, lane::of(1.0)), B);
   }
   return not_below(P, C);

@@ -120,9 +120,11 @@ template <class U>
 inline plain_mask<U> and_not(plain_mask<U> x, plain_mask<U> y) {
   return {static_cast<U>(x.v & ~y.v)};
 }
+// Whether the mask is set, for the one rare case that takes a branch: it
+// is expected not to be, so the common case runs straight on.
 template <class U>
 inline bool any(plain_mask<U> m) {
-  return m.v != 0;
+  return __builtin_expect(m.v != 0, 0);
 }
 
 template <class F, class U>

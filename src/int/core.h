@@ -149,6 +149,7 @@ inline int multiply(int a, int b) {
 // would trap are never made, and their rungs decide the result: a zero
 // divisor is replaced by 1, and -2147483648 / -1 becomes -2147483647 / -1.
 inline int divide(int a, int b) {
+  // Two nonzero operands in the small window: no rung but the last fires.
   if (both_in_small_window(a, b) & (a != 0) & (b != 0)) return a / b;
   const bool a_saturated = is_saturated_int(a), b_saturated = is_saturated_int(b);
   const bool beyond_range = (a == kIntMostNegative) & (b == -1);
