@@ -47,6 +47,7 @@ template <class U>
 constexpr U kSignBit = U{1} << (8 * sizeof(U) - 1);
 
 inline lane lane_of(double x) { return {x}; }
+inline lane lane_of(float x) { return {x}; }
 inline single_lane single_lane_of(float x) { return {x}; }
 template <class F, class U>
 inline F value_of(plain_lane<F, U> x) {

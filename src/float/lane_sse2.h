@@ -20,6 +20,12 @@ struct lane_mask {
 };
 
 inline lane lane_of(double x) { return {_mm_set_sd(x)}; }
+// A float widened exactly, by the packed conversion, which writes the
+// whole register: the scalar one keeps the register's other bits, so it
+// waits on whatever wrote them last, and a compiler may pick a register
+// that the previous call wrote last, which chains every call to the one
+// before.
+inline lane lane_of(float x) { return {_mm_cvtps_pd(_mm_set_ss(x))}; }
 inline double value_of(lane x) { return _mm_cvtsd_f64(x.v); }
 // The sign bit alone: the bit pattern of -0.0.
 inline __m128d sign_bit_of(lane) { return _mm_set_sd(-0.0); }
