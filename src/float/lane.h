@@ -7,9 +7,9 @@
 // turns most of them back into jumps. So a ladder is evaluated in full on a
 // `lane` (a double held where comparisons yield all-ones or all-zeros
 // masks), each rung a comparison and a masked selection
-// (limits/first_match.h). A `single_lane`
-// offers the same in single precision, for the ladders whose every step
-// rounds there exactly as in double rounded once to single.
+// (limits/first_match.h). A `single_lane` offers the same in single
+// precision, for the ladders whose every step rounds there exactly as in
+// double rounded once to single.
 //
 // Two forms give the same bits: SSE2, where a lane is the low half of an
 // XMM register (float/lane_sse2.h), and plain C++ (float/lane_portable.h),

@@ -1,6 +1,6 @@
 // The SSE2 form of the lanes: a lane is the low half of an XMM register,
-// a mask is all ones or all zeros in it, and each operation is one
-// instruction (a selection, three). Included through float/lane.h only.
+// a mask is all ones or all zeros in it, and an operation is one to three
+// instructions. Included through float/lane.h only.
 #ifndef SAFENUM_SRC_FLOAT_LANE_SSE2_H
 #define SAFENUM_SRC_FLOAT_LANE_SSE2_H
 
