@@ -1,221 +1,264 @@
 // The floating arithmetic, written once over the traits type and
-// instantiated for single and double precision. Intermediate values and
-// threshold tests are doubles, except in the ladders that run in the
-// class's own precision because they round the same there (each says why);
-// only the stored value is rounded. The ladders are evaluated on lanes
-// (float/lane.h), each rung a comparison and a selection, so that no
-// operand, however unusual, costs a mispredicted jump.
+// instantiated for both classes. Each ladder reads in the order of its
+// rules, first rung first (limits/first_match.h), every rung a comparison
+// and a selection on lanes (float/lane.h), so that no operand, however
+// unusual, costs a mispredicted jump. Where a rung's test is made in
+// another form than its rule's, for speed, that form is one named piece
+// just above the ladder, which says why it is the same test.
+//
+// Intermediate values and tests are doubles, except in the ladders that run
+// in the class's own precision because they round the same there (each
+// says why); only the stored value is rounded. The free operators deliver
+// every result through the saturating construction (float/saturate.h); the
+// compound members store theirs as computed.
+//
+// In every ladder a is the left operand, b the right one, A and B their
+// magnitudes, C the ceiling, H the half ceiling, m the smallest normal
+// magnitude, and s the sign factor: negative exactly when one operand is
+// below zero and the other is not (a NaN counts as below zero, a zero of
+// either sign does not).
 #ifndef SAFENUM_SRC_FLOAT_ARITH_H
 #define SAFENUM_SRC_FLOAT_ARITH_H
 
-#include "float/convert.h"
 #include "float/lane.h"
+#include "float/saturate.h"
 #include "float/traits.h"
 #include "module/runtime.h"
 
 namespace safenum {
 namespace detail {
 
-// The value a compound member stores: a lane's double rounded once to the
-// class's format, without any saturation test.
-template <class T>
-inline typename T::stored narrow(lane v) {
-  if constexpr (std::is_same<typename T::stored, float>::value) {
-    return to_single(v);
-  } else {
-    return value_of(v);
-  }
+// ---------------------------------------------------------------------------
+// Division
+// ---------------------------------------------------------------------------
+
+// The last three rungs of the division as one clamp of the quotient's
+// magnitude. Their rules: a divisor below 1 with C*B not above A gives s*C;
+// a divisor not below 1 with m*B not below A gives s*m; otherwise the
+// quotient. C*B and m*B are exact (powers of two scaling into the normal
+// range), so these test the exact quotient A/B against C and against m,
+// and rounding to nearest keeps C and m and keeps order: the quotient's
+// magnitude is limited, for a divisor below 1, to at most C and, for a
+// divisor not below 1, to at least m (a NaN quotient, infinity by
+// infinity, takes m, as its test does). B here is the divisor used.
+template <class T, class L, class M>
+L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
+  const L upper = max(zero_where(divisor_below_1, L::of(HUGE_VAL)), L::of(T::ceiling));
+  const L lower = zero_where(divisor_below_1, L::of(T::smallest_normal));
+  return negated_where(negative, min(max(A / B, lower), upper));
 }
 
-// The result of a free operator: always through the saturating construction.
-template <class T>
-inline typename T::object deliver(double v) {
-  return T::make(saturate<T>(v));
-}
-
-// A result known to lie within [-C, C] and not to be a NaN: the saturating
-// construction would store it unchanged, so it is stored as it is.
-template <class T>
-inline typename T::object deliver_inside(typename T::stored v) {
-  return T::make(v);
-}
-
-// The division ladder, but for its first rung (a zero or NaN dividend),
-// whose result differs between the operator and the compound member. Its
-// rungs, first to last, with s the sign factor (negative exactly when one
-// operand is below zero and the other is not; a NaN counts as below zero, a
-// zero of either sign does not):
-//   a saturated dividend, or a zero (or NaN) divisor: s*C;
-//   a saturated divisor: 0;
-//   a divisor below 1 with C*B not above A: s*C;
-//   a divisor of at least 1 with m*B not below A: s*m;
-//   otherwise the quotient.
-// The last two rungs are tests of the exact quotient A/B against C and m
-// (C*B and m*B are exact: scaling by a power of two, into the normal
-// range), and rounding to nearest is monotonic and keeps C and m, so they
-// are the quotient's magnitude limited, for a divisor below 1, to at most C
-// and, for a divisor of at least 1, to at least m. Where no rung fires the
-// sign factor is the quotient's own sign, as neither operand is zero or NaN
-// there. The one quotient of that kind that is a NaN, infinity by infinity,
-// gives m: the lower limit takes the limit's side for a NaN.
-// The magnitude of the quotient is formed as A over B, with a divisor that
-// compares equal to zero (a zero, a NaN, or under denormals-are-zero a
-// subnormal) replaced by 1, so that nothing is ever divided by zero; that
-// divisor's rung has the last word. The sign factor is applied to it.
+// The division ladder, shared by operator/ and operator/=, which differ in
+// the value of its first rung only: a new +0.0 for the operator, the left
+// value itself for the member.
 //
-// The operator saturates its result, and then every result of magnitude
-// beyond C is C of the same sign; its ladder applies the upper limit C for
-// every divisor and so already gives a value within [-C, C], never a NaN.
-// The compound member does not saturate, so its upper limit is C only for a
-// divisor below 1 (a stored value beyond C, divided by at least 1, may stay
-// beyond C).
+// The quotient is formed with 1 in place of a divisor that compares equal
+// to zero (a zero, a NaN, or under denormals-are-zero a subnormal), so that
+// nothing is ever divided by zero; that divisor's rung decides the result.
 //
-// The ladder runs in the class's own precision: the quotient of two floats
-// rounded to single is the double quotient rounded once to single (a double
-// carries more than twice the single significand plus two bits), and the
-// limits m and C, both floats, commute with that rounding.
-template <class T, bool Saturating, class L>
-inline L quotient_ladder(L a, L b) {
-  const L zero = L::of(0.0), one = L::of(1.0);
-  const L ceiling = L::of(T::ceiling);
+// For safefloat it runs in single precision: C*B and m*B are exact there
+// too, and the quotient of two floats rounded to single is their double
+// quotient rounded once to single (a double carries more than twice the
+// single significand plus two bits).
+template <class T, class L>
+L quotient_ladder(L a, L b, L for_zero_dividend) {
+  const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
   const L A = magnitude(a), B = magnitude(b);
-  const auto negative = below(a, zero) ^ below(b, zero);
-  const auto zero_divisor = not_above(B, zero);
-  const auto small_divisor = below(B, one);
-  const L quotient = A / select(zero_divisor, one, B);
-  const L lower = zero_where(small_divisor, L::of(T::smallest_normal));
-  const L upper = Saturating ? ceiling : select(small_divisor, ceiling, L::of(HUGE_VAL));
-  L r = negated_where(negative, min(max(quotient, lower), upper));
-  r = zero_where(same(B, ceiling), r);
-  return select(same(A, ceiling) | zero_divisor, negated_where(negative, ceiling), r);
+  const auto negative = below(a, zero) ^ below(b, zero);  // s is -1
+  const auto zero_divisor = not_above(B, zero);           // b equal to zero
+  return first_match(
+      // A zero (or NaN) dividend, whatever the divisor.
+      rung(not_above(A, zero), for_zero_dividend),
+      // A saturated dividend, or a zero (or NaN) divisor: s*C.
+      rung(same(A, C) | zero_divisor, negated_where(negative, C)),
+      // A saturated divisor: +0.0.
+      rung(same(B, C), zero),
+      // A divisor below 1 with C*B not above A: s*C; a divisor not below 1
+      // with m*B not below A: s*m; otherwise the quotient.
+      quotient_within_limits<T>(A, select(zero_divisor, one, B), below(B, one), negative));
 }
 
-// The band around C in which the rounded product of two magnitudes of at
-// least 1 does not decide on its own whether C/A rounds to B or below.
-constexpr double kProductBandLow = 1 - 0x1p-50;
-constexpr double kProductBandHigh = 1 + 0x1p-50;
+// ---------------------------------------------------------------------------
+// Multiplication
+// ---------------------------------------------------------------------------
 
-// The product ladder, first rung to last: a zero (or NaN) factor gives
-// +0.0; a saturated factor gives C; a product of two magnitudes of at least
-// 1 with C/A not above B gives C; a product of two magnitudes below 1 whose
-// scaled product (A*C)*(B*C) is below C gives +0.0; otherwise the product.
-// Saturated results take the sign factor's sign. The operator saturates, so
-// its ladder limits the magnitude to C as well; the compound member does
-// not.
-//
-// The ladder works on the magnitude P of the rounded product a*b, whose
-// sign bit is the sign factor wherever a rung but the zeros decides: there
-// neither factor is a zero or a NaN. P is zero or NaN exactly when a factor
-// is (a product of two nonzero magnitudes that rounds to zero has both
-// below 1 and flushes anyway), so P alone decides the first rung.
-template <class T, bool Saturating>
-inline lane product_ladder(lane a, lane b) {
-  const lane zero = lane_of(0.0), one = lane_of(1.0);
-  const lane ceiling = lane_of(T::ceiling);
-  const lane product = a * b;
-  const lane P = magnitude(product), A = magnitude(a), B = magnitude(b);
-  const lane_mask small_a = below(A, one), small_b = below(B, one);
-  const lane_mask either_small = small_a | small_b;
-  // The overflow rung compares C/A, rounded, with B. Away from C it is the
-  // comparison of P with C: a P of at least C(1 + 2^-50) is exactly beyond
-  // C, so C/A is below B; a P below C(1 - 2^-50) is exactly below
-  // C/(1 + 2^-53), so C/A is beyond B by more than B's half unit in the last
-  // place and rounds above it. Only a P in between, which ordinary factors
-  // never give, needs the division, by an A of at least 1 wherever the rung
-  // can fire.
-  lane_mask overflows = and_not(not_below(P, ceiling), either_small);
-  if (any(not_below(P, lane_of(kProductBandLow * T::ceiling)) &
-          below(P, lane_of(kProductBandHigh * T::ceiling)))) {
-    overflows = and_not(not_above(ceiling / max(A, one), B), either_small);
+// A zero (or NaN) factor, seen in the magnitude P of the product: P is zero
+// or NaN exactly where a factor is, or where two nonzero factors give a
+// product that rounds to zero, both below 1 and far below m, which the
+// ladder sends to +0.0 all the same.
+inline lane_mask zero_or_nan_factor(lane P) { return not_above(P, lane::of(0.0)); }
+
+// C/A, rounded to double, not above B, for A and B not below 1: the
+// product reaching C. The rounded product P decides it, but in one place,
+// without the division. A P not below C comes from an exact product of at
+// least C(1 - 2^-54), so C/A lies less than half a unit in B's last place
+// above B and rounds onto B or below it. A P below the double just below C
+// is at most C(1 - 2^-52) and comes from an exact product of at most
+// C(1 - 3 * 2^-54), so C/A lies more than half a unit beyond B and rounds
+// above it. Only a P just below C, which ordinary factors never give, takes
+// the division (by an A of at least 1, wherever the answer is used).
+template <class T>
+lane_mask ceiling_over_a_not_above_b(lane A, lane B, lane P) {
+  const lane C = lane::of(T::ceiling);
+  constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
+  if (any(same(P, lane::of(just_below_C)))) {
+    return not_above(C / max(A, lane::of(1.0)), B);
   }
-  // A saturated factor is the larger one unless the other lies beyond C, in
-  // which case both are at least 1 and the product overflows anyway.
-  lane r = select(overflows | same(max(A, B), ceiling), ceiling, P);
-  if (Saturating) r = min(r, ceiling);
-  // (A*C)*(B*C) below C is (A*C)*B below 1: B*C is exact, and scaling the
-  // product by C commutes with its rounding wherever the comparison is not
-  // already decided by both sides being far below 1.
-  const lane_mask flushes = small_a & small_b & below((A * ceiling) * B, one);
-  return zero_where(not_above(P, zero) | flushes, with_sign_of(product, r));
+  return not_below(P, C);
 }
 
-// In-place division: a zero (or NaN) left value stays as it is, bit for bit.
+// (A*C)*(B*C) below C, for A and B below 1: the product below m, tested as
+// (A*C)*B below 1. B*C is exact, and scaling by C commutes with rounding
+// wherever the product is normal; where (A*C)*B is not, it lies far below 1
+// and (A*C)*(B*C) far below C. Where (A*C)*(B*C) overflows to infinity
+// (only safedouble's can), (A*C)*B is not below 1 either.
 template <class T>
-typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
-  using L = typename T::native_lane;
-  const L a = T::load(a_);
-  const L r = quotient_ladder<T, false>(a, T::load(b_));
-  return value_of(select(not_above(magnitude(a), L::of(0.0)), a, r));
+lane_mask scaled_product_below_ceiling(lane A, lane B) {
+  return below((A * lane::of(T::ceiling)) * B, lane::of(1.0));
 }
 
-// In-place multiplication.
+// The multiplication ladder, shared by operator* and operator*=, which
+// differ only in what they do with its result. It runs in double precision
+// for both classes, since its tests look at the unrounded double values.
 template <class T>
-typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_) {
-  return narrow<T>(product_ladder<T, false>(lane_of(a_), lane_of(b_)));
+lane product_ladder(lane a, lane b) {
+  const lane zero = lane::of(0.0), one = lane::of(1.0), C = lane::of(T::ceiling);
+  const lane A = magnitude(a), B = magnitude(b);
+  const lane product = a * b, P = magnitude(product);
+  const lane_mask a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
+  // s*C: wherever it is taken neither factor is zero or NaN, so the sign of
+  // the product is the sign factor.
+  const lane signed_ceiling = with_sign_of(product, C);
+  return first_match(
+      // A zero (or NaN) factor: +0.0.
+      rung(zero_or_nan_factor(P), zero),
+      // A saturated factor: s*C. And A and B not below 1 with C/A not above
+      // B, the product reaching C: s*C as well.
+      rung(same(A, C) | same(B, C) |
+               (a_not_below_1 & b_not_below_1 & ceiling_over_a_not_above_b<T>(A, B, P)),
+           signed_ceiling),
+      // A and B below 1 (neither not below 1) with (A*C)*(B*C) below C, the
+      // product below m: +0.0.
+      rung(and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1), zero),
+      // Otherwise the product.
+      product);
 }
 
-// In-place addition: a saturated (or NaN) left value is kept, a saturated
-// (or NaN) right value replaces it, and otherwise, with both magnitudes
-// above 2m, overflow is decided from the sum of halves: at least H gives C,
-// not above -H (a NaN sum, infinity less infinity, included) gives -C.
+// ---------------------------------------------------------------------------
+// Addition and subtraction
+// ---------------------------------------------------------------------------
+
+// The addition ladder of operator+= (the free operator+ has its own).
 //
-// Above 2m both halves are exact, so the sum of halves is the rounded sum
-// halved (or, where the sum overflows to infinity, at least H all the
-// same), and its tests against H and -H are the rounded sum's against C
-// and -C.
+// Its half-sum tests are made on the sum: where they count, both
+// magnitudes lie above 2m, so both halves are exact and the half-sum
+// a/2 + b/2 is the rounded sum a + b halved (or, where that sum overflows
+// to infinity, at least H all the same). So the half-sum is not below H
+// exactly when the sum is not below C, and not above -H exactly when the
+// sum is not above -C.
 //
-// The ladder runs in the class's own precision: the single sum is the double
-// sum rounded once to single, a double sum at or beyond C (or not above -C)
-// stays so when rounded, and one below C that rounds to C in single gives C
-// either way.
+// The ladder runs in the class's own precision: the single sum is the
+// double sum rounded once to single, a double sum at or beyond C (or at or
+// beyond -C) stays so when rounded, and one inside that rounds onto C in
+// single is stored as C either way.
 template <class T>
 typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
   using L = typename T::native_lane;
   const L a = T::load(a_), b = T::load(b_);
   const L A = magnitude(a), B = magnitude(b);
-  const L ceiling = L::of(T::ceiling), guard = L::of(T::addition_guard);
+  const L C = L::of(T::ceiling), minus_C = L::of(-T::ceiling);
+  const L two_m = L::of(2 * T::smallest_normal);
   const L sum = a + b;
-  const auto both_normal = above(A, guard) & above(B, guard);
-  L r = select(both_normal & not_above(sum, negated(ceiling)), negated(ceiling), sum);
-  r = select(both_normal & not_below(sum, ceiling), ceiling, r);
-  r = select(equal(B, ceiling), b, r);
-  return value_of(select(equal(A, ceiling), a, r));
+  const auto half_sum_not_below_H = not_below(sum, C);
+  const auto half_sum_not_above_minus_H = not_above(sum, minus_C);
+  return T::store(first_match(
+      // A saturated (or NaN) left value is kept.
+      rung(equal(A, C), a),
+      // A saturated (or NaN) right value replaces it.
+      rung(equal(B, C), b),
+      // An operand of magnitude not above 2m: the plain sum.
+      rung(not_above(A, two_m) | not_above(B, two_m), sum),
+      // The half-sum not below H: +C.
+      rung(half_sum_not_below_H, C),
+      // The half-sum not above -H: -C.
+      rung(half_sum_not_above_minus_H, minus_C),
+      // Otherwise the sum.
+      sum));
 }
 
-// The four core operators between two objects of one class.
+// Whether the operands' signs carry a sum one way, both above zero or both
+// below zero: their product above zero. A NaN, a zero or two opposite
+// signs make it not above zero; so do two operands so small that their
+// product rounds to zero, but their half magnitudes lie far below H. For a
+// difference, a above zero and b below it or the other way round: their
+// product below zero.
+inline lane_mask signs_carry_sum(lane a, lane b) { return above(a * b, lane::of(0.0)); }
+inline lane_mask signs_carry_difference(lane a, lane b) { return above(lane::of(0.0), a * b); }
+
+// The ladder of the free operator+ and operator-, on the half magnitudes
+// and the operands' strict signs; the two differ only in which signs carry
+// the result one way and in the plain result.
+//
+// Its test of the half magnitudes is made on the plain result: where the
+// signs carry one way, the plain result's magnitude is A + B rounded. Above
+// 2m both halves are exact, so h = A/2 + B/2 is that magnitude halved (or,
+// where it overflows to infinity, at least H all the same). Where one
+// magnitude is at most 2m (only for safedouble: in double precision the
+// half of a safefloat operand is always exact), h and A + B rounded are
+// both decided by the other magnitude alone, which is far coarser: h is not
+// below H, and A + B rounded not below C, exactly when that magnitude is
+// not below C. So h is not below H exactly when the plain result's
+// magnitude is not below C.
+template <class T>
+typename T::object sum_ladder(lane a, lane_mask signs_carry_one_way, lane plain) {
+  const lane C = lane::of(T::ceiling);
+  const lane_mask half_magnitudes_not_below_H = not_below(magnitude(plain), C);
+  return deliver<T>(first_match(
+      // h = A/2 + B/2 not below H, with signs that carry the result one
+      // way: C, with the sign of a (+C upwards, -C downwards).
+      rung(half_magnitudes_not_below_H & signs_carry_one_way, with_sign_of(a, C)),
+      // Otherwise the plain sum or difference.
+      plain));
+}
+
+// ---------------------------------------------------------------------------
+// The four core operators between two objects of one class, and the
+// compound members' division and multiplication
+// ---------------------------------------------------------------------------
+
 template <class T>
 typename T::object core_div(const typename T::object& x, const typename T::object& y) {
   using L = typename T::native_lane;
-  const L a = T::load(access::get(x));
-  const L r = zero_where(not_above(magnitude(a), L::of(0.0)),
-                         quotient_ladder<T, true>(a, T::load(access::get(y))));
-  return deliver_inside<T>(value_of(r));
+  const L a = T::load(access::get(x)), b = T::load(access::get(y));
+  return deliver<T>(quotient_ladder<T>(a, b, L::of(0.0)));
 }
 
 template <class T>
 typename T::object core_mul(const typename T::object& x, const typename T::object& y) {
-  const typename T::stored a_ = access::get(x), b_ = access::get(y);
-  const lane r = product_ladder<T, true>(lane_of(a_), lane_of(b_));
-  return deliver_inside<T>(static_cast<typename T::stored>(value_of(r)));
+  return deliver<T>(product_ladder<T>(lane_of(access::get(x)), lane_of(access::get(y))));
 }
 
-// Sum and difference saturate only on overflow, which their ladder decides
-// from the half magnitudes and the strict signs of the operands: two
-// positive operands whose half magnitudes sum to at least H give C, two
-// negative ones -C. Both halves are exact wherever that sum can reach H
-// (a subnormal half is negligible beside the other), so it is the rounded
-// sum of the magnitudes halved, and two operands of one sign that pass the
-// test have a sum of magnitude at least C: the saturating construction of
-// the plain sum gives the same C. Operands of opposite signs, or a zero,
-// leave the sum to the saturating construction in the ladder as well.
 template <class T>
 typename T::object core_add(const typename T::object& x, const typename T::object& y) {
-  return deliver<T>(static_cast<double>(access::get(x)) + access::get(y));
+  const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
+  return sum_ladder<T>(a, signs_carry_sum(a, b), a + b);
 }
 
 template <class T>
 typename T::object core_sub(const typename T::object& x, const typename T::object& y) {
-  return deliver<T>(static_cast<double>(access::get(x)) - access::get(y));
+  const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
+  return sum_ladder<T>(a, signs_carry_difference(a, b), a - b);
+}
+
+template <class T>
+typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
+  const typename T::native_lane a = T::load(a_);
+  return T::store(quotient_ladder<T>(a, T::load(b_), a));
+}
+
+template <class T>
+typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_) {
+  return T::store(product_ladder<T>(lane_of(a_), lane_of(b_)));
 }
 
 }  // namespace detail

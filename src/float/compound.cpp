@@ -3,34 +3,30 @@
 // left object itself.
 #include "float/arith.h"
 
-namespace {
 namespace d = safenum::detail;
-using single = d::single_traits;
-using twice = d::double_traits;
-}  // namespace
 
 safefloat& safefloat::operator/=(const safefloat& rhs) {
-  value_ = d::divide_assign<single>(value_, rhs.value_);
+  value_ = d::divide_assign<d::safefloat_traits>(value_, rhs.value_);
   return *this;
 }
 safefloat& safefloat::operator*=(const safefloat& rhs) {
-  value_ = d::multiply_assign<single>(value_, rhs.value_);
+  value_ = d::multiply_assign<d::safefloat_traits>(value_, rhs.value_);
   return *this;
 }
 safefloat& safefloat::operator+=(const safefloat& rhs) {
-  value_ = d::add_assign<single>(value_, rhs.value_);
+  value_ = d::add_assign<d::safefloat_traits>(value_, rhs.value_);
   return *this;
 }
 
 safedouble& safedouble::operator/=(const safedouble& rhs) {
-  value_ = d::divide_assign<twice>(value_, rhs.value_);
+  value_ = d::divide_assign<d::safedouble_traits>(value_, rhs.value_);
   return *this;
 }
 safedouble& safedouble::operator*=(const safedouble& rhs) {
-  value_ = d::multiply_assign<twice>(value_, rhs.value_);
+  value_ = d::multiply_assign<d::safedouble_traits>(value_, rhs.value_);
   return *this;
 }
 safedouble& safedouble::operator+=(const safedouble& rhs) {
-  value_ = d::add_assign<twice>(value_, rhs.value_);
+  value_ = d::add_assign<d::safedouble_traits>(value_, rhs.value_);
   return *this;
 }

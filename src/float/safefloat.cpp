@@ -1,18 +1,18 @@
 // safefloat: construction, assignment and conversions. Every body forwards to
 // the implementation shared with safedouble.
 #include "float/convert.h"
+#include "float/saturate.h"
+#include "limits/access.h"
 #include "module/runtime.h"
 
-namespace {
-using traits = safenum::detail::single_traits;
 namespace d = safenum::detail;
-}  // namespace
 
 safefloat::safefloat() : value_(0.0f) {}
 // Rounded to single precision, ties to even; no int comes near the ceiling.
 safefloat::safefloat(int value) : value_(static_cast<float>(value)) {}
 safefloat::safefloat(char value) : value_(static_cast<signed char>(value)) {}
-safefloat::safefloat(double value) : value_(d::saturate<traits>(value)) {}
+safefloat::safefloat(double value)
+    : value_(d::saturated_field<d::safefloat_traits>(value)) {}
 safefloat::safefloat(const safeint& value)
     : value_(static_cast<float>(d::access::get(value))) {}
 safefloat::safefloat(safeint& value)
@@ -27,7 +27,7 @@ safefloat& safefloat::operator=(char value) {
   return *this;
 }
 safefloat& safefloat::operator=(double value) {
-  value_ = d::saturate<traits>(value);
+  value_ = d::saturated_field<d::safefloat_traits>(value);
   return *this;
 }
 safefloat& safefloat::operator=(float value) {
@@ -47,6 +47,6 @@ float safefloat::Function_1977() {
   return static_cast<float>(std::ceil(static_cast<double>(value_)));
 }
 int safefloat::Function_1980() { return d::truncate_to_int(value_); }
-int safefloat::Function_1981() { return d::is_saturated<traits>(value_); }
+int safefloat::Function_1981() { return d::is_saturated<d::safefloat_traits>(value_); }
 
 safeint::safeint(const safefloat& value) : value_(value.nint()) {}

@@ -1,6 +1,6 @@
 // safeint relations: one signed comparison of the two stored integers.
 // Saturated values compare as the integers that hold them.
-#include "limits/limits.h"
+#include "limits/access.h"
 
 using safenum::detail::access;
 

@@ -6,13 +6,11 @@
 #include "int/core.h"
 #include "limits/limits.h"
 #include "module/runtime.h"
+#include "safenum.h"
 
 namespace safenum {
 namespace detail {
 namespace {
-
-// Limit of the halves test of +=: a half-sum at or beyond it saturates.
-constexpr int kIntHalvesLimit = 0x3fffffff;
 
 // Halving rounded toward minus infinity, as an arithmetic shift by one bit
 // would give, written so that it is defined for every int.
@@ -25,9 +23,9 @@ int add_in_place(int a, int b) {
   if (a == kIntSaturatedPos || b == kIntSaturatedPos) return kIntSaturatedPos;
   if (a == kIntSaturatedNeg || b == kIntSaturatedNeg) return kIntSaturatedNeg;
   const int h = floor_half(a) + floor_half(b);  // always fits
-  if (h >= kIntHalvesLimit) return kIntSaturatedPos;
-  if (h <= -kIntHalvesLimit) return kIntSaturatedNeg;
-  return a + b;  // |h| < kIntHalvesLimit, so the sum fits
+  if (h >= kIntHalfCeiling) return kIntSaturatedPos;
+  if (h <= -kIntHalfCeiling) return kIntSaturatedNeg;
+  return a + b;  // |h| < kIntHalfCeiling, so the sum fits
 }
 
 // Product with the strict quotient test: |a| must stay below MAX / |b|
@@ -52,7 +50,7 @@ int multiply_in_place(int a, int b) {
   const std::uint32_t q =
       static_cast<std::uint32_t>(kIntCeiling) / static_cast<std::uint32_t>(magnitude_int(b));
   if (magnitude_int(a) >= q) return saturated;
-  return narrow(std::int64_t{a} * b);
+  return low_bits(std::int64_t{a} * b);
 }
 
 }  // namespace

@@ -9,15 +9,6 @@
 namespace safenum {
 namespace detail {
 
-// Limits of the rounding conversion. The float limits are +-2^31, a
-// single-precision constant; the double limits are the saturated values.
-constexpr double kRoundFloatUpper = 0x1p31;
-constexpr double kRoundFloatLower = -0x1p31;
-constexpr double kRoundDoubleUpper = 2147483647.0;
-constexpr double kRoundDoubleLower = -2147483647.0;
-// Magnitude at which the truncating assignment saturates, for both types.
-constexpr double kTruncateLimit = 2147483647.0;
-
 // Rounds to the nearest integer with exact halves toward zero. Anything not
 // strictly inside (lower, upper) saturates; a NaN fails "x > lower" and so
 // becomes the negative saturated value. Inside the limits the truncation is
@@ -32,12 +23,14 @@ inline int round_halves_toward_zero(double x, double upper, double lower) {
   return v + (fraction > 0.5) - (fraction < -0.5);
 }
 
+// The float limits are +-2^31, a single-precision constant; the double
+// limits are the saturated values.
 inline int round_from_float(float x) {
-  return round_halves_toward_zero(x, kRoundFloatUpper, kRoundFloatLower);
+  return round_halves_toward_zero(x, kIntRangeEnd, -kIntRangeEnd);
 }
 
 inline int round_from_double(double x) {
-  return round_halves_toward_zero(x, kRoundDoubleUpper, kRoundDoubleLower);
+  return round_halves_toward_zero(x, kIntSaturatedPos, kIntSaturatedNeg);
 }
 
 // Truncates toward zero; a magnitude of 2147483647.0 or more gives the
@@ -46,7 +39,7 @@ inline int round_from_double(double x) {
 inline int truncate_from_double(double x) {
   if (std::isnan(x)) return kIntSaturatedNeg;
   double mag = std::fabs(x);
-  int v = mag >= kTruncateLimit ? kIntSaturatedPos : static_cast<int>(mag);
+  int v = mag >= kIntSaturatedPos ? kIntSaturatedPos : static_cast<int>(mag);
   return x < 0 ? -v : v;
 }
 

@@ -1,38 +1,52 @@
-// The four core safeint operations on raw values. The exported core
-// operators, the mixed overloads (after converting their plain operand) and
-// operator/= all call these directly, so every binary test lives here once.
+// The four core safeint operations on raw values, shared by the exported
+// core operators (and so by every mixed overload) and, for the quotient, by
+// operator/=. Each ladder reads in the order of its rules, first rung
+// first, and is evaluated as selections (limits/first_match.h): a jump on
+// the operands' signs or sizes would be mispredicted on a mixed stream.
 //
-// Every path is free of signed overflow: magnitudes are taken in 64 bits, so
-// -2147483648 (an ordinary value whose magnitude does not fit in an int) is
-// handled as the number it is.
+// Every path is free of signed overflow: sums, differences, products and
+// magnitudes are taken in 64 bits, so -2147483648 (an ordinary value whose
+// magnitude does not fit in an int) takes part as the number it is. There
+// is no 64-bit division: 32-bit x86 would need a runtime helper for it.
 #ifndef SAFENUM_SRC_INT_CORE_H
 #define SAFENUM_SRC_INT_CORE_H
 
+#include "limits/first_match.h"
 #include "limits/limits.h"
 #include "module/runtime.h"
 
 namespace safenum {
 namespace detail {
 
-// Limit of the subtraction's overflow test on the halves.
-constexpr double kIntHalfDifferenceLimit = 1073741823.0;
+// 1073741823, the limit of the tests on halves.
+constexpr int kIntHalfCeiling = kIntCeiling / 2;
 
-// The exact sum of two operands of one sign from which the addition's
-// half-sum, rounded to single precision, reaches its limit 1073741823.5.
-constexpr std::int64_t kIntSumLimit = 2147483584;
+inline bool is_saturated_int(int v) { return (v == kIntSaturatedPos) | (v == kIntSaturatedNeg); }
 
-inline bool is_saturated_int(int v) { return v == kIntSaturatedPos || v == kIntSaturatedNeg; }
-
-// -limit < v < limit, as one unsigned comparison.
-inline bool is_inside(std::int64_t v, std::int64_t limit) {
-  return static_cast<std::uint64_t>(v + (limit - 1)) <
-         static_cast<std::uint64_t>(2 * (limit - 1) + 1);
+// Magnitude in 64 bits: exact for -2147483648 as well.
+inline std::int64_t magnitude_int(int v) {
+  const std::int64_t w = v;
+  return w < 0 ? -w : w;
 }
 
-// Both operands in [-2^29, 2^29), tested with one jump: shifted by 2^29,
-// both lie below 2^30 exactly when their OR does. Their sum and difference
-// are below 2^30 in magnitude, far from any overflow test, and neither is a
-// saturated value or -2147483648.
+// The saturated value of the sign factor s: +MAX when the operands' signs
+// agree, else -MAX. A zero counts as non-negative.
+inline int saturated_of_sign(int a, int b) {
+  return (a < 0) != (b < 0) ? kIntSaturatedNeg : kIntSaturatedPos;
+}
+
+// A 64-bit result as an int: its low 32 bits. Each ladder takes it only
+// where an earlier rung has caught every result beyond the int range.
+inline int low_bits(std::int64_t v) { return static_cast<int>(static_cast<std::uint32_t>(v)); }
+
+// Both operands in [-2^29, 2^29): shifted by 2^29, both lie below 2^30
+// exactly when their OR does. Neither is then a saturated value or
+// -2147483648, and their sum and difference lie below 2^30 in magnitude.
+//
+// The sum, the difference and the quotient test it first, with one jump
+// that ordinary operands take the same way, and take the last rung of their
+// ladder at once where no earlier rung can fire; only the others climb the
+// ladder, which has no jump.
 inline bool both_in_small_window(int a, int b) {
   constexpr std::uint32_t kHalfWindow = 1u << 29;
   const std::uint32_t shifted_a = static_cast<std::uint32_t>(a) + kHalfWindow;
@@ -40,115 +54,118 @@ inline bool both_in_small_window(int a, int b) {
   return ((shifted_a | shifted_b) >> 30) == 0;
 }
 
-// Magnitude in 64 bits: exact for -2147483648 as well.
-inline std::int64_t magnitude_int(int v) {
-  std::int64_t w = v;
-  return w < 0 ? -w : w;
-}
+// The sum's overflow test: the half-sum a/2 + b/2, exact in double and then
+// rounded to single precision, reaches 1073741823.5, that is, rounds to
+// 2^30 or beyond. Single-precision values just below 2^30 are 64 apart, so
+// that happens exactly when the exact sum is at least 2^31 - 64;
+// symmetrically for -1073741823.5.
+constexpr std::int64_t kIntSumLimit = (std::int64_t{1} << 31) - 64;  // 2147483584
 
-// The saturated value of sign s: +MAX when the operands' signs agree, else
-// -MAX. A zero counts as non-negative.
-inline int saturated_of_sign(int a, int b) {
-  return (a < 0) != (b < 0) ? kIntSaturatedNeg : kIntSaturatedPos;
-}
-
-// A 64-bit result that is known to lie in the int range.
-inline int narrow(std::int64_t v) { return static_cast<int>(v); }
-
-// Sum. A saturated operand decides, the positive one first. Two operands of
-// one sign are tested on their half-sum rounded to single precision; operands
-// of opposite signs, or a zero, always give their exact sum.
-//
-// The half-sum a/2 + b/2 is exact in double, and the single-precision values
-// around 2^30 are 64 apart, so it rounds to at least 1073741823.5 (that is,
-// to 2^30) exactly when the exact sum is at least 2^31 - 64 = kIntSumLimit,
-// and symmetrically for two negatives. So the ladder is a handful of
-// comparisons on the exact sum, evaluated as selections: a jump on the
-// operands' signs or sizes would be mispredicted on a mixed stream.
-//
-// "Both positive and the sum at least the limit" is "the sum at least the
-// limit and above the larger operand"; likewise for two negatives. A -MAX
-// operand beside -2147483648 is a negative overflow anyway, so only the
-// smaller operand needs the test for -MAX.
-inline int add_ladder(int a, int b) {
-  const std::int64_t sum = std::int64_t{a} + b;
-  const std::int64_t smaller = a < b ? a : b, larger = a < b ? b : a;
-  const std::int64_t positive_limit = larger + 1 > kIntSumLimit ? larger + 1 : kIntSumLimit;
-  const std::int64_t negative_limit = smaller - 1 < -kIntSumLimit ? smaller - 1 : -kIntSumLimit;
-  std::int64_t r = sum;
-  r = sum <= negative_limit ? kIntSaturatedNeg : r;
-  r = smaller == kIntSaturatedNeg ? kIntSaturatedNeg : r;
-  r = sum >= positive_limit ? kIntSaturatedPos : r;
-  r = larger == kIntSaturatedPos ? kIntSaturatedPos : r;
-  return narrow(r);  // fits: every sum beyond the int range saturated above
-}
-
-// The common case first, with one jump that is almost always taken the same
-// way: two operands in the small window have an exact sum far inside the
-// limits and are not saturated.
+// Sum.
 inline int add(int a, int b) {
   if (both_in_small_window(a, b)) return a + b;
-  return add_ladder(a, b);
+  const std::int64_t sum = std::int64_t{a} + b;
+  const bool half_sum_reaches_limit = sum >= kIntSumLimit;
+  const bool half_sum_reaches_minus_limit = sum <= -kIntSumLimit;
+  return first_match(
+      // An operand at MAX: MAX. This comes first, so MAX + -MAX gives MAX.
+      rung((a == kIntSaturatedPos) | (b == kIntSaturatedPos), kIntSaturatedPos),
+      // An operand at -MAX: -MAX.
+      rung((a == kIntSaturatedNeg) | (b == kIntSaturatedNeg), kIntSaturatedNeg),
+      // Both above zero with the half-sum at or beyond 1073741823.5: MAX.
+      rung((a > 0) & (b > 0) & half_sum_reaches_limit, kIntSaturatedPos),
+      // Both below zero with the half-sum at or beyond -1073741823.5: -MAX.
+      rung((a < 0) & (b < 0) & half_sum_reaches_minus_limit, kIntSaturatedNeg),
+      // Otherwise the exact sum, which then fits.
+      low_bits(sum));
 }
 
-// Difference. A saturated operand decides, towards +MAX first. Operands of
-// opposite signs are tested on their halves: the magnitude of the negative
-// one halved exactly (only a negative b), the others halved toward zero.
-//
-// Two operands in the small window take their difference at once.
+// Difference. The halves of its overflow tests, in double precision:
+// a above zero and b below it: |b| / 2 (exact, possibly ending in .5)
+// plus a / 2 truncated; a below zero and b above it: b / 2 truncated plus
+// the magnitude of a / 2 truncated.
+inline double upward_halves(int a, int b) {
+  return static_cast<double>(magnitude_int(b)) / 2.0 + static_cast<double>(a / 2);
+}
+inline double downward_halves(int a, int b) {
+  return static_cast<double>(b / 2) + static_cast<double>(magnitude_int(a / 2));
+}
+
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
-  if (a == kIntSaturatedPos || b == kIntSaturatedNeg) return kIntSaturatedPos;
-  if (a == kIntSaturatedNeg || b == kIntSaturatedPos) return kIntSaturatedNeg;
-  if (a > 0 && b < 0) {
-    const double t = static_cast<double>(magnitude_int(b)) / 2.0 + (a / 2);
-    if (t >= kIntHalfDifferenceLimit) return kIntSaturatedPos;
-  }
-  if (a < 0 && b > 0) {
-    const double t = static_cast<double>(b / 2) + static_cast<double>(magnitude_int(a / 2));
-    if (t >= kIntHalfDifferenceLimit) return kIntSaturatedNeg;
-  }
-  const std::int64_t d = std::int64_t{a} - b;
-  // Only 0 - -2147483648 escapes the tests above; its difference 2^31 does
-  // not fit and becomes the positive saturated value.
-  if (d > kIntCeiling) return kIntSaturatedPos;
-  return narrow(d);
+  const std::int64_t difference = std::int64_t{a} - b;
+  const bool upward_halves_reach_limit = upward_halves(a, b) >= kIntHalfCeiling;
+  const bool downward_halves_reach_limit = downward_halves(a, b) >= kIntHalfCeiling;
+  return first_match(
+      // a at MAX or b at -MAX: MAX. This comes first, so MAX - MAX gives MAX.
+      rung((a == kIntSaturatedPos) | (b == kIntSaturatedNeg), kIntSaturatedPos),
+      // a at -MAX or b at MAX: -MAX.
+      rung((a == kIntSaturatedNeg) | (b == kIntSaturatedPos), kIntSaturatedNeg),
+      // a above zero, b below it, and their halves at least 1073741823: MAX.
+      rung((a > 0) & (b < 0) & upward_halves_reach_limit, kIntSaturatedPos),
+      // a below zero, b above it, and their halves at least 1073741823: -MAX.
+      rung((a < 0) & (b > 0) & downward_halves_reach_limit, kIntSaturatedNeg),
+      // 0 - -2147483648, the one difference the tests above let through:
+      // its 2^31 does not fit and takes the positive saturated value.
+      rung(difference > kIntCeiling, kIntSaturatedPos),
+      // Otherwise the exact difference.
+      low_bits(difference));
 }
 
-// Product. Zero wins over everything, a factor of one returns the other
-// operand unchanged, a saturated factor gives the saturated value of the
-// product's sign, and the quotient test in double is exact: any other
-// product of magnitude MAX or more saturates.
-//
-// So every exact product of magnitude below MAX is the result, whatever the
-// factors: a saturated factor or -2147483648 only gets there with a zero.
-// The fast path takes those before the ladder, without its division.
+// Product. Its exact product inside (-MAX, MAX) is the result, whatever
+// the factors: there a zero factor gives 0 and a factor of one the other
+// factor, as their rungs do, and no saturated factor or -2147483648 gets
+// there but beside a zero. So that case takes the product at once, with one
+// jump that ordinary operands take the same way, and only the others climb
+// the ladder, which has no jump.
+inline bool is_inside_int_range(std::int64_t v) { return v > -kIntCeiling && v < kIntCeiling; }
+
 inline int multiply(int a, int b) {
   const std::int64_t product = std::int64_t{a} * b;
-  if (is_inside(product, kIntCeiling)) return narrow(product);
-  if (a == 0 || b == 0) return 0;
-  if (a == 1) return b;
-  if (b == 1) return a;
+  if (is_inside_int_range(product)) return low_bits(product);
+  const bool a_saturated = is_saturated_int(a), b_saturated = is_saturated_int(b);
+  // The overflow test, |a| not below MAX / |b| divided in double, is exact
+  // for magnitudes up to 2^31 (the rounded quotient reaches |a| only where
+  // the exact product is MAX or more: a product below MAX leaves MAX / |b|
+  // beyond |a| by more than |a|'s half unit), so it is made on the exact
+  // product, without the division.
+  const bool product_reaches_max = (product >= kIntCeiling) | (product <= -kIntCeiling);
   const int saturated = saturated_of_sign(a, b);
-  if (is_saturated_int(a) || is_saturated_int(b)) return saturated;
-  // With 64-bit magnitudes -2147483648 takes part as 2^31 on either side.
-  const double q = static_cast<double>(kIntCeiling) / static_cast<double>(magnitude_int(b));
-  if (static_cast<double>(magnitude_int(a)) >= q) return saturated;
-  return narrow(product);
+  return first_match(
+      // A zero factor: 0, also beside a saturated one.
+      rung((a == 0) | (b == 0), 0),
+      // A factor of one: the other factor unchanged, saturated or not.
+      rung((a == 1) | (b == 1), low_bits(product)),
+      // A saturated factor: s*MAX.
+      rung(a_saturated | b_saturated, saturated),
+      // |a| not below MAX / |b|, the product reaching MAX: s*MAX. With
+      // 64-bit magnitudes, -2147483648 takes part as 2^31 on either side.
+      rung(product_reaches_max, saturated),
+      // Otherwise the exact product.
+      low_bits(product));
 }
 
-// Quotient, shared by operator/ and operator/=. Zero divided by anything is
-// zero; a saturated dividend or a zero divisor gives the saturated value of
-// the quotient's sign; a saturated divisor gives zero.
+// Quotient, shared by operator/ and operator/=. The two divisions that
+// would trap are never made, and their rungs decide the result: a zero
+// divisor is replaced by 1, and -2147483648 / -1 becomes -2147483647 / -1.
 inline int divide(int a, int b) {
-  if (a == 0) return 0;
-  if (is_saturated_int(a) || b == 0) return saturated_of_sign(a, b);
-  if (is_saturated_int(b)) return 0;
-  // -2147483648 / -1 is the one quotient that does not fit; every other one
-  // is the 32-bit quotient, truncated toward zero. (A 64-bit division would
-  // need a runtime helper on 32-bit x86.)
-  if (a == kIntMostNegative && b == -1) return kIntSaturatedPos;
-  return a / b;
+  // Two nonzero operands in the small window: no rung but the last fires.
+  if (both_in_small_window(a, b) & (a != 0) & (b != 0)) return a / b;
+  const bool a_saturated = is_saturated_int(a), b_saturated = is_saturated_int(b);
+  const bool beyond_range = (a == kIntMostNegative) & (b == -1);
+  const int quotient = (a + beyond_range) / (b | (b == 0));
+  return first_match(
+      // A zero dividend: 0, whatever the divisor.
+      rung(a == 0, 0),
+      // A saturated dividend, or a zero divisor: s*MAX.
+      rung(a_saturated | (b == 0), saturated_of_sign(a, b)),
+      // A saturated divisor: 0.
+      rung(b_saturated, 0),
+      // -2147483648 / -1, whose 2^31 does not fit: the positive saturated
+      // value.
+      rung(beyond_range, kIntSaturatedPos),
+      // Otherwise the quotient, truncated toward zero.
+      quotient);
 }
 
 }  // namespace detail

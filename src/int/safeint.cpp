@@ -2,6 +2,7 @@
 #include "int/convert.h"
 #include "limits/limits.h"
 #include "module/runtime.h"
+#include "safenum.h"
 
 using safenum::detail::round_from_double;
 using safenum::detail::round_from_float;

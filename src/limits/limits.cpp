@@ -1,6 +1,7 @@
 // The limit functions. None reads its argument: it only selects the overload.
 #include "limits/limits.h"
 #include "module/runtime.h"
+#include "safenum.h"
 
 namespace d = safenum::detail;
 

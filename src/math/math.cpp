@@ -1,13 +1,13 @@
 // Math functions over the three classes. Each one is built from the classes'
-// own pieces: the saturating construction, safeint's rounding conversion, the
-// relations and safeint's product. They reach those pieces through the
-// library's internal cores, never through the exported symbols.
-#include "float/arith.h"
+// own pieces: the constructors (the saturating construction for the floating
+// classes, the rounding conversion for safeint), the relations and safeint's
+// product. Those are exported, but the library binds its own calls to them
+// locally and optimises across its files, so they inline here.
 #include "float/traits.h"
 #include "int/convert.h"
-#include "int/core.h"
-#include "limits/limits.h"
+#include "limits/access.h"
 #include "module/runtime.h"
+#include "safenum.h"
 
 namespace d = safenum::detail;
 
@@ -23,19 +23,20 @@ int int_at_most(int a, int b) { return a <= b ? 1 : 0; }
 int float_greater(double a, double b) { return d::above(a, b) ? 1 : 0; }
 int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
 
-// Root of the magnitude of a floating object, delivered through the saturating
-// construction: an infinity saturates, a NaN stays a NaN, -0.0 gives +0.0.
-template <class Traits>
-typename Traits::object root(const typename Traits::object& x) {
+// Root of the magnitude of a floating object, built by the class's
+// constructor from double: an infinity saturates, a NaN stays a NaN, -0.0
+// gives +0.0.
+template <class Object>
+Object root(const Object& x) {
   const double v = d::access::get(x);
-  return d::deliver<Traits>(std::sqrt(std::fabs(v)));
+  return Object(std::sqrt(std::fabs(v)));
 }
 
-// Ceiling in double precision, delivered through the saturating construction.
-template <class Traits>
-typename Traits::object ceiling(const typename Traits::object& x) {
+// Ceiling in double precision, built by the constructor from double.
+template <class Object>
+Object ceiling(const Object& x) {
   const double v = d::access::get(x);
-  return d::deliver<Traits>(std::ceil(v));
+  return Object(std::ceil(v));
 }
 
 template <class Object>
@@ -50,14 +51,14 @@ Object smaller(const Object& a, const Object& b) {
 
 }  // namespace
 
-safefloat Function_1971(const safefloat& x) { return root<d::single_traits>(x); }
-safedouble Function_1971(const safedouble& x) { return root<d::double_traits>(x); }
+safefloat Function_1971(const safefloat& x) { return root(x); }
+safedouble Function_1971(const safedouble& x) { return root(x); }
 
 // The root of a 32-bit magnitude stays below 46341, so safeint's rounding
 // conversion (halves toward zero) never saturates here.
 safeint Function_1971(const safeint& x) {
   const double v = d::access::get(x);
-  return d::access::make_int(d::round_from_double(std::sqrt(std::fabs(v))));
+  return safeint(std::sqrt(std::fabs(v)));
 }
 
 safefloat Function_1982(const safefloat& a, const safefloat& b) { return larger(a, b); }
@@ -74,16 +75,15 @@ safeint Function_1983(const safeint& a, const safeint& b) {
 
 // The argument is taken by non-const reference for interface compatibility;
 // it is only read.
-safefloat ceil(safefloat& x) { return ceiling<d::single_traits>(x); }
-safedouble ceil(safedouble& x) { return ceiling<d::double_traits>(x); }
+safefloat ceil(safefloat& x) { return ceiling(x); }
+safedouble ceil(safedouble& x) { return ceiling(x); }
 
 // A non-negative argument is returned as it is; any other is multiplied by
 // the int -1 with safeint's product, which saturates -2147483647 and
 // -2147483648 to 2147483647.
 safeint abs(const safeint& x) {
-  const int v = d::access::get(x);
   // Both candidates are computed and one is chosen, so the sign of the
   // argument decides no branch.
-  const int negated = d::multiply(-1, v);
-  return d::access::make_int(int_at_least(v, 0) ? v : negated);
+  const safeint negated = -1 * x;
+  return int_at_least(d::access::get(x), 0) ? x : negated;
 }
