@@ -47,51 +47,48 @@ TEST(Families, Integer) { check_family("integer"); }
 TEST(Families, Floating) { check_family("floating"); }
 TEST(Families, MathAndLimits) { check_family("math_and_limits"); }
 
+// Runs work(k, checker) on n threads at once; each thread's failures.
+template <class Work>
+std::vector<int> on_threads(int n, Work work) {
+  std::vector<int> failures(n);
+  std::vector<std::thread> threads;
+  for (int k = 0; k < n; ++k) {
+    threads.emplace_back([&, k] {
+      checks::checker c(report);
+      work(k, c);
+      failures[k] = c.failures();
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  return failures;
+}
+
 // The library keeps no state between calls: four threads running the
 // floating family at once all agree with the model (run under
 // ThreadSanitizer in CI).
 TEST(Families, FloatingOnFourThreadsAtOnce) {
-  std::vector<int> failures(4);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([t, &failures] {
-      checks::checker c([](const std::string&) {});
-      run_family("floating", c);
-      failures[t] = c.failures();
-    });
-  }
-  for (std::thread& t : threads) t.join();
-  EXPECT_EQ(failures, std::vector<int>(4, 0));
+  EXPECT_EQ(on_threads(4, [](int, checks::checker& c) { run_family("floating", c); }), std::vector<int>(4, 0));
 }
 
 // Every path from a float to an int over the float patterns, all 2^32 of
-// them under the exhaustive label: safeint's rounding constructor and
-// truncating assignment, a safefloat's nint and its truncation.
+// them under the exhaustive label, in two halves at once: safeint's
+// rounding constructor and truncating assignment, a safefloat's nint and
+// its truncation.
 TEST(Families, EveryFloatToIntPathOverTheFloatPatterns) {
-  const std::uint64_t patterns = std::uint64_t{1} << 32;
-  const auto wanted = static_cast<std::uint64_t>(draws::scaled(1 << 24));
-  const std::uint64_t stride = wanted >= patterns ? 1 : (patterns / wanted) | 1;
-  std::vector<int> failures(2);
-  std::vector<std::thread> halves;
-  for (std::uint64_t h = 0; h < 2; ++h) {
-    halves.emplace_back([=, &failures] {
-      checks::checker c(report);
-      for (std::uint64_t b = h * patterns / 2; b < (h + 1) * patterns / 2 && !c.overwhelmed(); b += stride) {
-        const float v = draws::from_bits<float>(static_cast<std::uint32_t>(b));
-        safeint s;
-        safefloat x;
-        x = v;
-        c.about(v, 0);
-        c.same("safeint(float)", safeint(v), model::round_from_float(v));
-        c.same("safeint = float", s = v, model::truncate_from(v));
-        c.same("safefloat::nint", x.nint(), model::nint(v));
-        c.same("safefloat::Function_1980", x.Function_1980(), model::truncated(v));
-      }
-      failures[h] = c.failures();
-    });
-  }
-  for (std::thread& t : halves) t.join();
-  EXPECT_EQ(failures, std::vector<int>(2, 0));
+  const std::uint64_t half = std::uint64_t{1} << 31, wanted = draws::scaled(1 << 24);
+  const std::uint64_t stride = wanted >= 2 * half ? 1 : (2 * half / wanted) | 1;
+  const auto sweep = [&](int h, checks::checker& c) {
+    for (std::uint64_t b = h * half; b < (h + 1) * half && !c.overwhelmed(); b += stride) {
+      const float v = draws::from_bits<float>(static_cast<std::uint32_t>(b));
+      safeint s;
+      c.about(v, 0);
+      c.same("safeint(float)", safeint(v), model::round_from_float(v));
+      c.same("safeint = float", s = v, model::truncate_from(v));
+      c.same("safefloat::nint", library_side::sf(v).nint(), model::nint(v));
+      c.same("safefloat::Function_1980", library_side::sf(v).Function_1980(), model::truncated(v));
+    }
+  };
+  EXPECT_EQ(on_threads(2, sweep), std::vector<int>(2, 0));
 }
 
 }  // namespace

@@ -19,15 +19,16 @@ namespace {
 
 // Runs every floating operation on pairs of operands within the ceiling,
 // neither infinite nor NaN, and counts the results that are not.
-template <class F, class Make>
+template <class S, class Make>
 long results_beyond_the_ceiling(Make make) {
-  std::vector<typename F::stored> operands;
+  using F = model::class_of<S>;
+  std::vector<S> operands;
   draws::rng r(6);
-  for (auto v : draws::edges<F>()) {
+  for (S v : draws::edges<S>()) {
     if (std::fabs(v) <= F::C) operands.push_back(v);
   }
   while (operands.size() < 600) {
-    const auto v = draws::random_value<F>(r);
+    const S v = draws::random_value<S>(r);
     if (std::fabs(v) <= F::C) operands.push_back(v);
   }
   long outside = 0;
@@ -52,8 +53,8 @@ TEST(FlushModes, SaturationHoldsWithFlushToZeroAndDenormalsAreZero) {
 #if defined(__SSE2__)
   const unsigned saved = _mm_getcsr();
   _mm_setcsr(saved | 0x8040);  // flush-to-zero and denormals-are-zero
-  const long single = results_beyond_the_ceiling<model::single_class>(library_side::sf);
-  const long twice = results_beyond_the_ceiling<model::double_class>(library_side::sd);
+  const long single = results_beyond_the_ceiling<float>(library_side::sf);
+  const long twice = results_beyond_the_ceiling<double>(library_side::sd);
   _mm_setcsr(saved);
   EXPECT_EQ(single, 0);
   EXPECT_EQ(twice, 0);

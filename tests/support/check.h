@@ -33,15 +33,14 @@ auto value_of(const T& x) {
   }
 }
 
-template <class T>
-std::string text(T v) {
-  char buf[48];
-  if constexpr (std::is_integral<T>::value) {
-    return std::to_string(v);
-  } else if (std::isnan(v)) {
+// A number for a message: its decimal value and, for a fraction, its bits
+// in hexadecimal floating notation.
+inline std::string text(double v) {
+  char buf[64];
+  if (std::isnan(v)) {
     std::snprintf(buf, sizeof buf, "NaN 0x%llx", static_cast<unsigned long long>(model::bits_of(v)));
   } else {
-    std::snprintf(buf, sizeof buf, "%a", static_cast<double>(v));
+    std::snprintf(buf, sizeof buf, v == std::trunc(v) ? "%.17g" : "%.17g (%a)", v, v);
   }
   return buf;
 }
@@ -68,8 +67,8 @@ class checker {
   // The operands of the comparisons that follow, for their messages.
   template <class A, class B>
   void about(A a, B b) {
-    a_ = {static_cast<double>(a), std::is_integral<A>::value};
-    b_ = {static_cast<double>(b), std::is_integral<B>::value};
+    a_ = static_cast<double>(a);
+    b_ = static_cast<double>(b);
   }
   // The library's result against the model's, taken as the same type. An
   // operation on two NaNs may hand back either one.
@@ -77,11 +76,11 @@ class checker {
   void same(const char* call, const Library& result, Model model) {
     const auto got = value_of(result);
     const auto want = static_cast<decltype(got)>(model);
-    const bool nan_pair = std::isnan(a_.value) && std::isnan(b_.value);
+    const bool nan_pair = std::isnan(a_) && std::isnan(b_);
     if (identical(got, want) || (nan_pair && std::isnan(double(got)) && std::isnan(double(want)))) return;
     if (++failures_ <= kShown) {
-      sink_(std::string(call) + " with a = " + a_.text() + ", b = " + b_.text() + ": library " + text(got) +
-            ", model " + text(want));
+      sink_(std::string(call) + " with a = " + text(a_) + ", b = " + text(b_) + ": library " + text(double(got)) +
+            ", model " + text(double(want)));
     }
   }
   bool overwhelmed() const { return failures_ > kShown; }
@@ -91,12 +90,7 @@ class checker {
   static constexpr int kShown = 8;
   sink sink_;
   int failures_ = 0;
-  struct operand {
-    double value;
-    bool integral;
-    std::string text() const { return integral ? std::to_string(static_cast<long long>(value)) : checks::text(value); }
-  };
-  operand a_{0, true}, b_{0, true};
+  double a_ = 0, b_ = 0;
 };
 
 }  // namespace checks

@@ -20,7 +20,6 @@ constexpr int kMostNegative = -2147483647 - 1;  // ordinary, not saturated
 inline i64 mag(i64 v) { return v < 0 ? -v : v; }
 inline int sign_factor(i64 a, i64 b) { return (a < 0) != (b < 0) ? -1 : 1; }
 inline int saturated(int s) { return static_cast<int>(s * MAX); }
-inline bool is_saturated(i64 v) { return v == MAX || v == -MAX; }
 
 // ---------------------------------------------------------------------------
 // Conversions into safeint.
@@ -144,7 +143,6 @@ inline int multiply(int a, int b) {
 // ---------------------------------------------------------------------------
 
 enum relation { eq, ne, lt, le, gt, ge };
-constexpr relation kRelations[] = {eq, ne, lt, le, gt, ge};
 
 inline int relate(relation r, int a, int b) {
   switch (r) {
