@@ -23,9 +23,9 @@ inline int nint_of(double a) {
   // Strictly inside +-2^31 the truncation fits in 64 bits (and in 32) and
   // the fraction is exact. The step away from zero is taken without a
   // branch, since the fraction of an ordinary value is anything at all.
-  const std::int64_t whole = static_cast<std::int64_t>(a);
+  const rt::int64_t whole = static_cast<rt::int64_t>(a);
   const double fraction = a - static_cast<double>(whole);
-  const std::int64_t rounded = whole + (fraction >= 0.5) - (fraction <= -0.5);
+  const rt::int64_t rounded = whole + (fraction >= 0.5) - (fraction <= -0.5);
   if (rounded > kIntSaturatedPos) return kIntSaturatedPos;
   if (rounded < kIntSaturatedNeg) return kIntSaturatedNeg;
   return static_cast<int>(rounded);

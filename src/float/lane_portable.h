@@ -22,21 +22,21 @@ struct plain_lane {
   static plain_lane of(double x) { return {static_cast<F>(x)}; }
 };
 
-using lane = plain_lane<double, std::uint64_t>;
-using lane_mask = plain_mask<std::uint64_t>;
-using single_lane = plain_lane<float, std::uint32_t>;
-using single_mask = plain_mask<std::uint32_t>;
+using lane = plain_lane<double, rt::uint64_t>;
+using lane_mask = plain_mask<rt::uint64_t>;
+using single_lane = plain_lane<float, rt::uint32_t>;
+using single_mask = plain_mask<rt::uint32_t>;
 
 template <class F, class U>
 inline U bits_of(plain_lane<F, U> x) {
   U b;
-  std::memcpy(&b, &x.v, sizeof b);
+  rt::memcpy(&b, &x.v, sizeof b);
   return b;
 }
 template <class F, class U>
 inline plain_lane<F, U> lane_from_bits(U b) {
   plain_lane<F, U> x;
-  std::memcpy(&x.v, &b, sizeof b);
+  rt::memcpy(&x.v, &b, sizeof b);
   return x;
 }
 template <class U>

@@ -36,8 +36,8 @@ safedouble::operator int() { return d::nint_of(value_); }
 int safedouble::nint() const { return d::nint_of(value_); }
 float safedouble::Function_1975() { return d::to_single(value_); }
 double safedouble::Function_1978() { return value_; }
-double safedouble::Function_1979() { return std::floor(value_); }
-double safedouble::Function_1977() { return std::ceil(value_); }
+double safedouble::Function_1979() { return safenum::rt::floor(value_); }
+double safedouble::Function_1977() { return safenum::rt::ceil(value_); }
 int safedouble::Function_1980() { return d::truncate_to_int(value_); }
 int safedouble::Function_1981() { return d::is_saturated<d::safedouble_traits>(value_); }
 

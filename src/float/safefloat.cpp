@@ -41,10 +41,10 @@ float safefloat::Function_1975() { return value_; }
 double safefloat::Function_1978() { return value_; }
 // The floor and ceiling of a float are floats, so the narrowing is exact.
 float safefloat::Function_1979() {
-  return static_cast<float>(std::floor(static_cast<double>(value_)));
+  return static_cast<float>(safenum::rt::floor(static_cast<double>(value_)));
 }
 float safefloat::Function_1977() {
-  return static_cast<float>(std::ceil(static_cast<double>(value_)));
+  return static_cast<float>(safenum::rt::ceil(static_cast<double>(value_)));
 }
 int safefloat::Function_1980() { return d::truncate_to_int(value_); }
 int safefloat::Function_1981() { return d::is_saturated<d::safefloat_traits>(value_); }

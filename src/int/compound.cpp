@@ -47,10 +47,10 @@ int multiply_in_place(int a, int b) {
   // Magnitudes up to 2^31, so -2147483648 on either side saturates; the
   // quotient is an unsigned 32-bit one, which 32-bit x86 divides in one
   // instruction.
-  const std::uint32_t q =
-      static_cast<std::uint32_t>(kIntCeiling) / static_cast<std::uint32_t>(magnitude_int(b));
+  const rt::uint32_t q =
+      static_cast<rt::uint32_t>(kIntCeiling) / static_cast<rt::uint32_t>(magnitude_int(b));
   if (magnitude_int(a) >= q) return saturated;
-  return low_bits(std::int64_t{a} * b);
+  return low_bits(rt::int64_t{a} * b);
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ inline int round_from_double(double x) {
 // saturated value of its sign. A NaN would reach an out-of-range conversion,
 // so it stores the negative saturated value, as the constructors do.
 inline int truncate_from_double(double x) {
-  if (std::isnan(x)) return kIntSaturatedNeg;
-  double mag = std::fabs(x);
+  if (rt::isnan(x)) return kIntSaturatedNeg;
+  double mag = rt::fabs(x);
   int v = mag >= kIntSaturatedPos ? kIntSaturatedPos : static_cast<int>(mag);
   return x < 0 ? -v : v;
 }

@@ -24,8 +24,8 @@ constexpr int kIntHalfCeiling = kIntCeiling / 2;
 inline bool is_saturated_int(int v) { return (v == kIntSaturatedPos) | (v == kIntSaturatedNeg); }
 
 // Magnitude in 64 bits: exact for -2147483648 as well.
-inline std::int64_t magnitude_int(int v) {
-  const std::int64_t w = v;
+inline rt::int64_t magnitude_int(int v) {
+  const rt::int64_t w = v;
   return w < 0 ? -w : w;
 }
 
@@ -37,7 +37,7 @@ inline int saturated_of_sign(int a, int b) {
 
 // A 64-bit result as an int: its low 32 bits. Each ladder takes it only
 // where an earlier rung has caught every result beyond the int range.
-inline int low_bits(std::int64_t v) { return static_cast<int>(static_cast<std::uint32_t>(v)); }
+inline int low_bits(rt::int64_t v) { return static_cast<int>(static_cast<rt::uint32_t>(v)); }
 
 // Both operands in [-2^29, 2^29): shifted by 2^29, both lie below 2^30
 // exactly when their OR does. Neither is then a saturated value or
@@ -48,9 +48,9 @@ inline int low_bits(std::int64_t v) { return static_cast<int>(static_cast<std::u
 // ladder at once where no earlier rung can fire; only the others climb the
 // ladder, which has no jump.
 inline bool both_in_small_window(int a, int b) {
-  constexpr std::uint32_t kHalfWindow = 1u << 29;
-  const std::uint32_t shifted_a = static_cast<std::uint32_t>(a) + kHalfWindow;
-  const std::uint32_t shifted_b = static_cast<std::uint32_t>(b) + kHalfWindow;
+  constexpr rt::uint32_t kHalfWindow = 1u << 29;
+  const rt::uint32_t shifted_a = static_cast<rt::uint32_t>(a) + kHalfWindow;
+  const rt::uint32_t shifted_b = static_cast<rt::uint32_t>(b) + kHalfWindow;
   return ((shifted_a | shifted_b) >> 30) == 0;
 }
 
@@ -59,12 +59,12 @@ inline bool both_in_small_window(int a, int b) {
 // 2^30 or beyond. Single-precision values just below 2^30 are 64 apart, so
 // that happens exactly when the exact sum is at least 2^31 - 64;
 // symmetrically for -1073741823.5.
-constexpr std::int64_t kIntSumLimit = (std::int64_t{1} << 31) - 64;  // 2147483584
+constexpr rt::int64_t kIntSumLimit = (rt::int64_t{1} << 31) - 64;  // 2147483584
 
 // Sum.
 inline int add(int a, int b) {
   if (both_in_small_window(a, b)) return a + b;
-  const std::int64_t sum = std::int64_t{a} + b;
+  const rt::int64_t sum = rt::int64_t{a} + b;
   const bool half_sum_reaches_limit = sum >= kIntSumLimit;
   const bool half_sum_reaches_minus_limit = sum <= -kIntSumLimit;
   return first_match(
@@ -93,7 +93,7 @@ inline double downward_halves(int a, int b) {
 
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
-  const std::int64_t difference = std::int64_t{a} - b;
+  const rt::int64_t difference = rt::int64_t{a} - b;
   const bool upward_halves_reach_limit = upward_halves(a, b) >= kIntHalfCeiling;
   const bool downward_halves_reach_limit = downward_halves(a, b) >= kIntHalfCeiling;
   return first_match(
@@ -118,10 +118,10 @@ inline int subtract(int a, int b) {
 // there but beside a zero. So that case takes the product at once, with one
 // jump that ordinary operands take the same way, and only the others climb
 // the ladder, which has no jump.
-inline bool is_inside_int_range(std::int64_t v) { return v > -kIntCeiling && v < kIntCeiling; }
+inline bool is_inside_int_range(rt::int64_t v) { return v > -kIntCeiling && v < kIntCeiling; }
 
 inline int multiply(int a, int b) {
-  const std::int64_t product = std::int64_t{a} * b;
+  const rt::int64_t product = rt::int64_t{a} * b;
   if (is_inside_int_range(product)) return low_bits(product);
   const bool a_saturated = is_saturated_int(a), b_saturated = is_saturated_int(b);
   // The overflow test, |a| not below MAX / |b| divided in double, is exact

@@ -35,7 +35,7 @@ safeint& safeint::operator=(double value) {
 safeint::operator int() { return value_; }
 // The 32 bits read as unsigned, widened without sign extension.
 safeint::operator unsigned long() {
-  return static_cast<unsigned long>(static_cast<std::uint32_t>(value_));
+  return static_cast<unsigned long>(static_cast<safenum::rt::uint32_t>(value_));
 }
 safeint::operator float() { return static_cast<float>(value_); }
 safeint::operator double() { return value_; }

@@ -29,14 +29,14 @@ int float_less(double a, double b) { return d::below(a, b) ? 1 : 0; }
 template <class Object>
 Object root(const Object& x) {
   const double v = d::access::get(x);
-  return Object(std::sqrt(std::fabs(v)));
+  return Object(safenum::rt::sqrt(safenum::rt::fabs(v)));
 }
 
 // Ceiling in double precision, built by the constructor from double.
 template <class Object>
 Object ceiling(const Object& x) {
   const double v = d::access::get(x);
-  return Object(std::ceil(v));
+  return Object(safenum::rt::ceil(v));
 }
 
 template <class Object>
@@ -58,7 +58,7 @@ safedouble Function_1971(const safedouble& x) { return root(x); }
 // conversion (halves toward zero) never saturates here.
 safeint Function_1971(const safeint& x) {
   const double v = d::access::get(x);
-  return safeint(std::sqrt(std::fabs(v)));
+  return safeint(safenum::rt::sqrt(safenum::rt::fabs(v)));
 }
 
 safefloat Function_1982(const safefloat& a, const safefloat& b) { return larger(a, b); }

@@ -27,7 +27,7 @@ int failures = 0, functions = 0;
 template <class T>
 unsigned long long bits(T v) {
   unsigned long long b = 0;
-  std::memcpy(&b, &v, sizeof v);
+  safenum::rt::memcpy(&b, &v, sizeof v);
   return b;
 }
 

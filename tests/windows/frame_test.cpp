@@ -133,7 +133,7 @@ int main() {
   HMODULE raw = LoadLibraryExA(kProbe, nullptr, kDontResolveReferences);
   int(__stdcall * entry)(HMODULE, DWORD, void*) = nullptr;
   void* found = GetProcAddress(raw, "DllMain");
-  std::memcpy(&entry, &found, sizeof entry);
+  safenum::rt::memcpy(&entry, &found, sizeof entry);
   check(entry && entry(raw, 0, nullptr) == 0 && used == 0, "a detach without an attach returns 0",
         0);
   FreeLibrary(raw);
