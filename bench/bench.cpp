@@ -109,8 +109,8 @@ std::vector<Op> ops() {
                LOOP(d.i_out[i] = base::mul_sat(d.ia[i], d.ib[i])), {}});
   v.push_back({"int/add_double", LOOP(d.si_out[i] = d.sa[i] + d.db[i]),
                LOOP(d.i_out[i] = base::addd_plain(d.ia[i], d.db[i])), LOOP(d.i_out[i] = base::addd_sat(d.ia[i], d.db[i])), {}});
-  v.push_back({"int/add_assign", LOOP(d.si_out[i] += d.sb[i]), LOOP(d.i_out[i] = base::add_plain(d.i_out[i], d.ib[i])),
-               LOOP(d.i_out[i] = base::add_sat(d.i_out[i], d.ib[i])), {}});
+  v.push_back({"int/add_assign", LOOP(d.si_out[i] = d.sa[i]; d.si_out[i] += d.sb[i]),
+               LOOP(d.i_out[i] = base::add_plain(d.ia[i], d.ib[i])), LOOP(d.i_out[i] = base::add_sat(d.ia[i], d.ib[i])), {}});
   v.push_back({"int/mul_assign", LOOP(d.si_out[i] = d.sa[i]; d.si_out[i] *= d.sb[i]),
                LOOP(d.i_out[i] = base::mul_plain(d.ia[i], d.ib[i])), LOOP(d.i_out[i] = base::mul_sat(d.ia[i], d.ib[i])), {}});
   v.push_back({"int/div_assign", LOOP(d.si_out[i] = d.sa[i]; d.si_out[i] /= d.sb[i]),

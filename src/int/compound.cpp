@@ -4,6 +4,7 @@
 // differ at the edges from those of the binary + and *; /= shares the
 // binary quotient.
 #include "int/core.h"
+#include "limits/first_match.h"
 #include "limits/limits.h"
 #include "module/runtime.h"
 #include "safenum.h"
@@ -12,45 +13,54 @@ namespace safenum {
 namespace detail {
 namespace {
 
-// Halving rounded toward minus infinity, as an arithmetic shift by one bit
-// would give, written so that it is defined for every int.
-int floor_half(int v) { return v / 2 - (v % 2 < 0 ? 1 : 0); }
+// Halving rounded toward minus infinity: an arithmetic shift by one bit,
+// which is what every compiler the library is built with does for a
+// negative int (and what C++20 requires).
+static_assert((-5 >> 1) == -3, "a right shift of a negative int is arithmetic");
+int floor_half(int v) { return v >> 1; }
 
 // Sum. A saturated operand decides, the positive one first. The only
 // overflow test is on the sum of the two floored halves, so sums right at
 // the limits saturate or not with the operands' parities.
+//
+// Two operands in the small window (core.h) have halves far inside the
+// limits and are not saturated: they take their sum at once, with one jump
+// that ordinary operands take the same way. The ladder has none.
 int add_in_place(int a, int b) {
-  if (a == kIntSaturatedPos || b == kIntSaturatedPos) return kIntSaturatedPos;
-  if (a == kIntSaturatedNeg || b == kIntSaturatedNeg) return kIntSaturatedNeg;
+  if (both_in_small_window(a, b)) return a + b;
   const int h = floor_half(a) + floor_half(b);  // always fits
-  if (h >= kIntHalfCeiling) return kIntSaturatedPos;
-  if (h <= -kIntHalfCeiling) return kIntSaturatedNeg;
-  return a + b;  // |h| < kIntHalfCeiling, so the sum fits
+  return first_match(
+      // An operand at MAX: MAX. This comes first, so MAX += -MAX gives MAX.
+      rung((a == kIntSaturatedPos) | (b == kIntSaturatedPos), kIntSaturatedPos),
+      // An operand at -MAX: -MAX.
+      rung((a == kIntSaturatedNeg) | (b == kIntSaturatedNeg), kIntSaturatedNeg),
+      // The halves at or beyond 1073741823: MAX.
+      rung(h >= kIntHalfCeiling, kIntSaturatedPos),
+      // The halves at or beyond -1073741823: -MAX.
+      rung(h <= -kIntHalfCeiling, kIntSaturatedNeg),
+      // Otherwise the sum, which then fits.
+      low_bits(rt::int64_t{a} + b));
 }
 
 // Product with the strict quotient test: |a| must stay below MAX / |b|
 // truncated, so a stored product is at most MAX - |b| in magnitude and some
 // products that would fit saturate.
 //
-// For integers, |a| < MAX / |b| truncated exactly when (|a| + 1) * |b| <= MAX,
-// so the fast path makes the same test with a 64-bit product instead of a
-// division. It also covers a zero on either side and a factor of one, and
-// lets no saturated factor or -2147483648 through except beside a zero.
+// For integers, |a| is below MAX / |b| truncated exactly when
+// (|a| + 1) * |b| is at most MAX, so the test is made with a 64-bit product
+// instead of a division; a product that passes it is taken at once. Of the
+// others, a zero factor gives 0; a factor of one keeps -2147483648, the one
+// left operand whose magnitude the test cannot hold; every other one has a
+// saturated factor or fails the quotient test, and both give s*MAX.
 int multiply_in_place(int a, int b) {
   if ((magnitude_int(a) + 1) * magnitude_int(b) <= kIntCeiling) return a * b;
-  if (a == 0 || b == 0) return 0;
-  // Multiplying by one changes nothing; this also keeps -2147483648, the
-  // one left operand whose magnitude the quotient test cannot hold.
-  if (b == 1) return a;
-  const int saturated = saturated_of_sign(a, b);
-  if (is_saturated_int(a) || is_saturated_int(b)) return saturated;
-  // Magnitudes up to 2^31, so -2147483648 on either side saturates; the
-  // quotient is an unsigned 32-bit one, which 32-bit x86 divides in one
-  // instruction.
-  const rt::uint32_t q =
-      static_cast<rt::uint32_t>(kIntCeiling) / static_cast<rt::uint32_t>(magnitude_int(b));
-  if (magnitude_int(a) >= q) return saturated;
-  return low_bits(rt::int64_t{a} * b);
+  return first_match(
+      // A zero factor: 0, also beside a saturated one.
+      rung((a == 0) | (b == 0), 0),
+      // -2147483648 *= 1 keeps its value.
+      rung(b == 1, a),
+      // A saturated factor, or |a| not below MAX / |b|: s*MAX.
+      saturated_of_sign(a, b));
 }
 
 }  // namespace
