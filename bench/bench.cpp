@@ -175,14 +175,18 @@ std::vector<Op> ops() {
   return v;
 }
 
-std::map<std::string, double> g_ns;  // "op/variant" -> ns per operation
+std::map<std::string, double> g_ns;  // "op/variant" -> fastest ns per operation
 
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
       if (r.run_type != Run::RT_Iteration) continue;
-      g_ns[r.benchmark_name()] = r.GetAdjustedCPUTime() / kN;
+      // With --benchmark_repetitions the table keeps the fastest repetition of each
+      // kernel: on a shared machine the noise only ever adds time.
+      const double ns = r.GetAdjustedCPUTime() / kN;
+      auto [it, fresh] = g_ns.emplace(r.benchmark_name(), ns);
+      if (!fresh && ns < it->second) it->second = ns;
     }
     ConsoleReporter::ReportRuns(runs);
   }
