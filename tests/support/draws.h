@@ -38,15 +38,17 @@ T from_bits(B b) {
 
 // The edge values of a floating format, each with its neighbours and of
 // both signs: zeros, subnormals, m and 2m, the neighbours of 1 and of the
-// halves, the roots of C and m, H, C, what lies beyond C, 2^31 and the
-// integer thresholds; then the infinities, and NaNs with payloads, quiet and
+// halves, the roots of C and m, H, C, what lies beyond C, 2^31 and 2^31 + 1
+// (the negation of whose double truncates below the int range), the integer
+// thresholds; then the infinities, and NaNs with payloads, quiet and
 // signalling.
 template <class S, class F = model::class_of<S>, class B = typename F::bits>
 std::vector<S> edges() {
   const S C = S(F::C), m = S(F::m);
   std::vector<double> centres = {0, m / 2, m, 2 * m, 3 * m, 0.5, 1, 1.5, 2, 2.5, 3, 6,
                                  std::sqrt(C), std::sqrt(m), F::H, 0.75 * F::C, F::C, 1e-20, 1e20,
-                                 3e37, 5e37, 16777217, 2147483647.0, 2147483648.0, 2147483646.5};
+                                 3e37, 5e37, 16777217, 2147483646.5, 2147483647.0, 2147483648.0,
+                                 2147483649.0};
   if (sizeof(S) == 8) centres.insert(centres.end(), {1e308, 1.5 * F::C, 3.5e38, 0x1p126 - 0x1p101, 1e-40});
   centres.push_back(std::numeric_limits<S>::denorm_min());
   centres.push_back(std::numeric_limits<S>::max());
