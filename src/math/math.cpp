@@ -4,7 +4,6 @@
 // product. Those are exported, but the library binds its own calls to them
 // locally and optimises across its files, so they inline here.
 #include "float/traits.h"
-#include "int/convert.h"
 #include "limits/access.h"
 #include "module/runtime.h"
 #include "safenum.h"
