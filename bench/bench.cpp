@@ -8,6 +8,7 @@
 //   safenum-bench --list                     kernel names
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -91,6 +92,12 @@ struct Op {
   std::string name;
   Kernel lib, plain, sat, text;
 };
+
+// An operation's kernels by variant name; the text one is empty for most.
+using Variant = std::pair<const char*, const Kernel*>;
+std::array<Variant, 4> variants_of(const Op& op) {
+  return {{{"lib", &op.lib}, {"plain", &op.plain}, {"sat", &op.sat}, {"text", &op.text}}};
+}
 
 #define LOOP(body) [](Data& d) { for (int i = 0; i < kN; ++i) { body; } }
 
@@ -221,8 +228,7 @@ void run_interleaved(const std::vector<Op>& list, int rounds) {
   using clock = std::chrono::steady_clock;
   Data& d = data();
   for (const Op& op : list) {
-    const std::pair<const char*, const Kernel*> kernels[] = {
-        {"lib", &op.lib}, {"plain", &op.plain}, {"sat", &op.sat}, {"text", &op.text}};
+    const std::array<Variant, 4> kernels = variants_of(op);
     for (const auto& [variant, k] : kernels)
       if (*k) (*k)(d);  // warm the caches and the branch predictors
     for (int r = 0; r < rounds; ++r) {
@@ -254,15 +260,9 @@ int main(int argc, char** argv) {
     long passes = std::atol(argv[3]);
     Data& d = data();
     for (const Op& op : list) {
-      for (auto [variant, k] : {std::pair<const char*, Kernel*>{"lib", nullptr}, {"plain", nullptr}, {"sat", nullptr},
-                                {"text", nullptr}}) {
-        (void)k;
-        if (full != op.name + "/" + variant) continue;
-        const Kernel& kern = variant == std::string("lib")     ? op.lib
-                             : variant == std::string("plain") ? op.plain
-                             : variant == std::string("sat")   ? op.sat
-                                                               : op.text;
-        for (long p = 0; p < passes; ++p) kern(d);
+      for (const auto& [variant, k] : variants_of(op)) {
+        if (!*k || full != op.name + "/" + variant) continue;
+        for (long p = 0; p < passes; ++p) (*k)(d);
         return 0;
       }
     }
@@ -287,10 +287,7 @@ int main(int argc, char** argv) {
         st.SetItemsProcessed(st.iterations() * kN);
       });
     };
-    reg("lib", op.lib);
-    reg("plain", op.plain);
-    reg("sat", op.sat);
-    reg("text", op.text);
+    for (const auto& [variant, k] : variants_of(op)) reg(variant, *k);
   }
   benchmark::Initialize(&argc, argv);
   RatioReporter rep;
