@@ -186,16 +186,20 @@ std::vector<Op> ops() {
 
 std::map<std::string, double> g_ns;  // "op/variant" -> fastest ns per operation
 
+// Every way of timing keeps a kernel's fastest measurement: on a shared
+// machine the noise only ever adds time.
+void keep_fastest(const std::string& kernel, double ns) {
+  auto [it, fresh] = g_ns.emplace(kernel, ns);
+  if (!fresh && ns < it->second) it->second = ns;
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
       if (r.run_type != Run::RT_Iteration) continue;
-      // With --benchmark_repetitions the table keeps the fastest repetition of each
-      // kernel: on a shared machine the noise only ever adds time.
-      const double ns = r.GetAdjustedCPUTime() / kN;
-      auto [it, fresh] = g_ns.emplace(r.benchmark_name(), ns);
-      if (!fresh && ns < it->second) it->second = ns;
+      // With --benchmark_repetitions the table keeps each kernel's fastest repetition.
+      keep_fastest(r.benchmark_name(), r.GetAdjustedCPUTime() / kN);
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -218,12 +222,12 @@ void print_ratios(const std::vector<Op>& list) {
                   lib / sat, "-");
   }
 }
+
 // The ratio table from short samples taken in turn: in each round every
 // kernel of an operation is timed once over a few passes, the kernels in a
 // rotating order, and each keeps its fastest sample. On a shared machine a
 // disturbance lasting longer than a sample slows every kernel of a round
-// alike instead of one kernel of a whole run, and the noise only ever adds
-// time, so the fastest of many samples is the estimate least disturbed.
+// alike instead of one kernel of a whole run.
 void run_interleaved(const std::vector<Op>& list, int rounds) {
   using clock = std::chrono::steady_clock;
   Data& d = data();
@@ -240,8 +244,7 @@ void run_interleaved(const std::vector<Op>& list, int rounds) {
         const auto start = clock::now();
         for (int p = 0; p < passes; ++p) (*k)(d);
         const double ns = std::chrono::duration<double, std::nano>(clock::now() - start).count() / (passes * kN);
-        auto [it, fresh] = g_ns.emplace(op.name + "/" + variant, ns);
-        if (!fresh && ns < it->second) it->second = ns;
+        keep_fastest(op.name + "/" + variant, ns);
       }
     }
   }
