@@ -11,6 +11,8 @@ install(TARGETS safenum
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES ${SAFENUM_GENERATED_INCLUDE_DIR}/safenum/version.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/safenum)
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
 install(EXPORT safenumTargets

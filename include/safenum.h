@@ -10,6 +10,8 @@
 #ifndef SAFENUM_H
 #define SAFENUM_H
 
+#include <safenum/version.h>  // SAFENUM_VERSION and its parts
+
 // SAFENUM_API marks the library's public interface. Everything else in the
 // library is hidden, so the same header serves an ELF shared object, a static
 // library and a Windows DLL.

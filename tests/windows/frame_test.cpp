@@ -8,6 +8,7 @@
 // safenum.dll itself is loaded and freed many times, with threads, its
 // exports found by decorated name, and its version resource read.
 #include "module/runtime.h"
+#include "safenum/version.h"
 
 using HMODULE = struct HINSTANCE__*;
 using DWORD = unsigned long;
@@ -33,6 +34,9 @@ namespace {
 
 constexpr DWORD kErrorDllInitFailed = 1114, kDontResolveReferences = 1, kInfinite = ~0ul;
 constexpr int kCycles = 50, kThreads = 4;
+// The fixed version information's halves of a version: major and minor, patch and tweak.
+constexpr DWORD kVersionHigh = SAFENUM_VERSION_MAJOR << 16 | SAFENUM_VERSION_MINOR,
+                kVersionLow = SAFENUM_VERSION_PATCH << 16 | SAFENUM_VERSION_TWEAK;
 constexpr char kProbe[] = "safenum-frame-probe.dll", kLibrary[] = "safenum.dll";
 
 int failures = 0;
@@ -151,9 +155,9 @@ int main() {
   unsigned fixed_size = 0;  // fixed: signature, structure version, file and product version
   check(size <= sizeof info && GetFileVersionInfoA(kLibrary, 0, size, info) &&
             VerQueryValueA(info, "\\", reinterpret_cast<void**>(&fixed), &fixed_size) &&
-            fixed[0] == 0xfeef04bd && fixed[2] == 0x10000 && fixed[3] == 1 && fixed[4] == 0x10000 &&
-            fixed[5] == 1,
-        "file and product version 1.0.0.1", 0);
+            fixed[0] == 0xfeef04bd && fixed[2] == kVersionHigh && fixed[3] == kVersionLow &&
+            fixed[4] == kVersionHigh && fixed[5] == kVersionLow,
+        "file and product version " SAFENUM_VERSION_STRING, 0);
 
   printf("frame test: %d failure(s)\n", failures);
   fflush(nullptr);
