@@ -1,23 +1,42 @@
 # cmake --install: headers, library with its SONAME links, a CMake package
-# (find_package(safenum CONFIG) giving safenum::safenum) and safenum.pc.
+# (find_package(safenum CONFIG) giving safenum::safenum), safenum.pc, the
+# license and the user documentation.
+#
+# Two components, which the binary packages follow: "runtime" is what a
+# program needs to run (the shared library or DLL, the license), and
+# "development" what it needs to be built (headers, the unversioned .so link,
+# import or static library, CMake package, pkg-config file).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 install(TARGETS safenum
   EXPORT safenumTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
 install(FILES ${SAFENUM_GENERATED_INCLUDE_DIR}/safenum/version.h
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/safenum)
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/safenum COMPONENT development)
+
+# The license and the documentation: beside the DLL's folders on Windows, as
+# programs there ship them, in share/doc/safenum elsewhere.
+if(WIN32)
+  set(SAFENUM_INSTALL_DOCDIR .)
+else()
+  set(SAFENUM_INSTALL_DOCDIR ${CMAKE_INSTALL_DOCDIR})
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
+  ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+  DESTINATION ${SAFENUM_INSTALL_DOCDIR} COMPONENT runtime)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/
+  DESTINATION ${SAFENUM_INSTALL_DOCDIR}/docs COMPONENT development FILES_MATCHING PATTERN "*.md")
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
 install(EXPORT safenumTargets
   NAMESPACE safenum::
-  DESTINATION ${SAFENUM_CMAKE_DIR})
+  DESTINATION ${SAFENUM_CMAKE_DIR} COMPONENT development)
 
 configure_package_config_file(
   ${PROJECT_SOURCE_DIR}/cmake/safenumConfig.cmake.in
@@ -29,7 +48,7 @@ write_basic_package_version_file(
 install(FILES
   ${PROJECT_BINARY_DIR}/safenumConfig.cmake
   ${PROJECT_BINARY_DIR}/safenumConfigVersion.cmake
-  DESTINATION ${SAFENUM_CMAKE_DIR})
+  DESTINATION ${SAFENUM_CMAKE_DIR} COMPONENT development)
 
 if(BUILD_SHARED_LIBS)
   set(SAFENUM_PC_CFLAGS "")
@@ -49,4 +68,4 @@ endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/safenum.pc.in
   ${PROJECT_BINARY_DIR}/safenum.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/safenum.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
