@@ -51,3 +51,6 @@ wineboot -i </dev/null >/dev/null 2>&1
 
 echo "== testing under wine"
 ctest --test-dir "$build" --output-on-failure
+
+echo "== the Windows ZIP"
+"$src/.ci/windows-zip.sh" "$build"

@@ -1,5 +1,6 @@
 // A client of the library: the README's first example, printed with the
-// opt-in stream output. Exits non-zero unless the sum saturated.
+// opt-in stream output, after the version it was compiled against. Exits
+// non-zero unless the sum saturated.
 #include <safenum.h>
 #include <safenum_io.h>
 
@@ -7,6 +8,7 @@
 #include <iostream>
 
 int main() {
+  std::cout << "safenum " << SAFENUM_VERSION_STRING << '\n';
   safeint big(2147483000);
   safeint sum = big + 1000;
   std::cout << "safeint(2147483000) + 1000 = " << sum << '\n';
