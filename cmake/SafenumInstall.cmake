@@ -9,13 +9,17 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS safenum
+install(TARGETS safenum safenum_header_only
   EXPORT safenumTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
+# The implementation, which the header-only build includes, and the version
+# header that the build writes.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
 install(FILES ${SAFENUM_GENERATED_INCLUDE_DIR}/safenum/version.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/safenum COMPONENT development)
