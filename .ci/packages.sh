@@ -4,8 +4,9 @@
 # by debootstrap (with only a compiler, make, cmake and pkg-config added):
 #   - a FetchContent client configured, built and run from the source archive;
 #   - the development package refused without the runtime package;
-#   - both packages installed, then a find_package client and a pkg-config
-#     client built and run against them, each reporting the packaged version;
+#   - both packages installed, then a find_package client, a pkg-config
+#     client and a header-only client built and run against them, each
+#     reporting the packaged version;
 #   - both packages purged, leaving no file behind.
 #
 # The root is made once and kept as a tarball in $SAFENUM_CI_CACHE (default
@@ -142,6 +143,11 @@ step "pkg-config client"
 [[ $(in_root "pkg-config --modversion safenum") == "$version" ]] || fail "pkg-config version"
 out=$(in_root 'c++ -std=c++17 -o pc-app app/main.cpp $(pkg-config --cflags --libs safenum) && ./pc-app')
 expect_version "$out" "the pkg-config client"
+
+step "header-only client from the development package's headers"
+out=$(in_root 'c++ -std=c++17 -DSAFENUM_HEADER_ONLY -o ho-app app/main.cpp && ./ho-app')
+expect_version "$out" "the header-only client"
+[[ $(in_root "readelf -d ho-app") != *libsafenum* ]] || fail "the header-only client needs the library"
 
 step "purging both packages"
 in_root "dpkg --purge libsafenum-dev libsafenum$major" >/dev/null
