@@ -88,10 +88,11 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$root"
-if [[ -f $cached ]]; then
+if [[ -f $cached ]] && tar -xzf "$cached" -C "$root"; then
   step "Debian 12 root from $cached"
-  tar -xzf "$cached" -C "$root"
 else
+  # No cached root, or one that does not unpack: made anew.
+  rm -rf --one-file-system "$root" && mkdir -p "$root"
   step "Debian 12 root: debootstrap --variant=minbase bookworm, then ${root_tools[*]}"
   t=$(date +%s)
   debootstrap --variant=minbase bookworm "$root" "$mirror" >"$build/debootstrap.log" 2>&1 \
@@ -131,7 +132,9 @@ fi
 in_root "dpkg --purge libsafenum-dev" >/dev/null
 
 step "installing $(basename "$runtime") and $(basename "$dev")"
-in_root "dpkg -i $(basename "$runtime") $(basename "$dev")" >/dev/null
+# As the README writes it.
+in_root "apt-get install -y -qq ./$(basename "$runtime") ./$(basename "$dev")" \
+  >"$build/install.log" 2>&1 || { cat "$build/install.log"; fail "the packages do not install"; }
 [[ $(in_root "ldconfig -p") == *"libsafenum.so.$major "* ]] || fail "ldconfig does not know the library"
 
 step "find_package client"
