@@ -2,7 +2,8 @@
 # The packages stage: makes the source archive and the Debian packages with
 # CPack, checks what each holds, and uses them on a clean Debian 12 root made
 # by debootstrap (with only a compiler, make, cmake and pkg-config added):
-#   - a FetchContent client configured, built and run from the source archive;
+#   - a FetchContent client configured, built and run from the source archive,
+#     and the archive built at top level without GoogleTest (library, demo);
 #   - the development package refused without the runtime package;
 #   - both packages installed, then a find_package client, a pkg-config
 #     client and a header-only client built and run against them, each
@@ -24,7 +25,7 @@ mirror=${SAFENUM_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 root_tools=(g++ make cmake pkg-config)
 start=$(date +%s)
 fail() { echo "packages.sh: $*" >&2; exit 1; }
-step() { echo "== $*"; }
+step() { echo "== [$(($(date +%s) - start)) s] $*"; }
 
 [[ $(id -u) == 0 ]] || fail "needs root, for debootstrap and chroot"
 host_tools=(cmake g++ make debootstrap dpkg-dev file)
@@ -124,6 +125,12 @@ step "FetchContent from safenum-$version.tar.gz, before any package is installed
 out=$(in_root "cmake -S app -B fetch -DWAY=fetch -DSAFENUM_ARCHIVE=$work/$(basename "$archive") \
   -Wno-dev >/dev/null && cmake --build fetch -j2 >/dev/null && ./fetch/app")
 expect_version "$out" "the FetchContent client"
+
+step "top-level build of the source archive without GoogleTest: library and demo"
+out=$(in_root "tar -xzf $(basename "$archive") && cmake -S safenum-$version -B top 2>&1 \
+  && cmake --build top -j2 >/dev/null && ./top/examples/safenum-demo >/dev/null")
+[[ $(grep -c 'tests are off because GoogleTest was not found' <<<"$out") == 1 ]] \
+  || fail "no one line saying that the tests are off: $out"
 
 step "the development package alone is refused"
 if in_root "dpkg -i $(basename "$dev")" >/dev/null 2>&1; then
