@@ -55,9 +55,6 @@ inline lane_mask operator|(lane_mask x, lane_mask y) { return {_mm_or_pd(x.v, y.
 inline lane_mask operator^(lane_mask x, lane_mask y) { return {_mm_xor_pd(x.v, y.v)}; }
 // x and not y.
 inline lane_mask and_not(lane_mask x, lane_mask y) { return {_mm_andnot_pd(y.v, x.v)}; }
-// Whether the mask is set, for the one rare case that takes a branch: it
-// is expected not to be, so the common case runs straight on.
-inline bool any(lane_mask m) { return __builtin_expect((_mm_movemask_pd(m.v) & 1) != 0, 0); }
 
 // x where the mask is set, zero elsewhere; and the other way round.
 inline lane only_where(lane_mask m, lane x) { return {_mm_and_pd(m.v, x.v)}; }
@@ -93,6 +90,7 @@ inline float value_of(single_lane x) { return _mm_cvtss_f32(x.v); }
 inline __m128 sign_bit_of(single_lane) { return _mm_set_ss(-0.0f); }
 
 inline single_lane operator+(single_lane x, single_lane y) { return {_mm_add_ss(x.v, y.v)}; }
+inline single_lane operator-(single_lane x, single_lane y) { return {_mm_sub_ss(x.v, y.v)}; }
 inline single_lane operator/(single_lane x, single_lane y) { return {_mm_div_ss(x.v, y.v)}; }
 inline single_lane min(single_lane x, single_lane y) { return {_mm_min_ss(x.v, y.v)}; }
 inline single_lane max(single_lane x, single_lane y) { return {_mm_max_ss(x.v, y.v)}; }
