@@ -1,8 +1,7 @@
 // The floating arithmetic, written once over the traits type and
 // instantiated for both classes. Each ladder reads in the order of its
 // rules, first rung first (common/first_match.h), every rung a comparison
-// and a selection on lanes (float/lane.h), so that no operand, however
-// unusual, costs a mispredicted jump. Where a rung's test is made in
+// and a selection on lanes (float/lane.h). Where a rung's test is made in
 // another form than its rule's, for speed, that form is one named piece
 // just above the ladder, which says why it is the same test.
 //
@@ -27,6 +26,19 @@
 
 namespace safenum {
 namespace detail {
+
+// A magnitude of zero, or a NaN: the magnitude not above zero.
+template <class L>
+auto zero_or_nan(L magnitude) {
+  return not_above(magnitude, L::of(0.0));
+}
+
+// The bit-pattern test for the ceiling: an ordered equality with C, which
+// only C's own bits pass and a NaN never does.
+template <class T, class L>
+auto is_ceiling(L magnitude) {
+  return same_number(magnitude, L::of(T::ceiling));
+}
 
 // ---------------------------------------------------------------------------
 // Division
@@ -67,14 +79,14 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
   const L A = magnitude(a), B = magnitude(b);
   const auto negative = below(a, zero) ^ below(b, zero);  // s is -1
-  const auto zero_divisor = not_above(B, zero);           // b equal to zero
+  const auto zero_divisor = zero_or_nan(B);
   return first_match(
       // A zero (or NaN) dividend, whatever the divisor.
-      rung(not_above(A, zero), for_zero_dividend),
+      rung(zero_or_nan(A), for_zero_dividend),
       // A saturated dividend, or a zero (or NaN) divisor: s*C.
-      rung(same(A, C) | zero_divisor, negated_where(negative, C)),
+      rung(is_ceiling<T>(A) | zero_divisor, negated_where(negative, C)),
       // A saturated divisor: +0.0.
-      rung(same(B, C), zero),
+      rung(is_ceiling<T>(B), zero),
       // A divisor below 1 with C*B not above A: s*C; a divisor not below 1
       // with m*B not below A: s*m; otherwise the quotient.
       quotient_within_limits<T>(A, B + only_where(zero_divisor, one), below(B, one), negative));
@@ -88,7 +100,7 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
 // or NaN exactly where a factor is, or where two nonzero factors give a
 // product that rounds to zero, both below 1 and far below m, which the
 // ladder sends to +0.0 all the same.
-inline lane_mask zero_or_nan_factor(lane P) { return not_above(P, lane::of(0.0)); }
+inline lane_mask zero_or_nan_factor(lane P) { return zero_or_nan(P); }
 
 // C/A, rounded to double, not above B, for A and B not below 1: the
 // product reaching C, decided by the rounded product P.
@@ -111,7 +123,7 @@ lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
     // jump and vectorizes.
     constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
     const lane divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
-    return same(P, lane::of(just_below_C)) & not_above(lane::of(T::ceiling) / divisor, B);
+    return same_number(P, lane::of(just_below_C)) & not_above(lane::of(T::ceiling) / divisor, B);
   }
 }
 
@@ -147,7 +159,8 @@ lane product_ladder(lane a, lane b) {
       rung(zero_or_nan_factor(P), zero),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
-      rung(same(A, C) | same(B, C) | (a_not_below_1 & b_not_below_1 & reaches_C), signed_ceiling),
+      rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
+           signed_ceiling),
       // A and B below 1 (neither not below 1) with (A*C)*(B*C) below C, the
       // product below m: +0.0.
       rung(and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1), zero),
@@ -184,9 +197,9 @@ typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
   const auto half_sum_not_above_minus_H = not_above(sum, minus_C);
   return T::store(first_match(
       // A saturated (or NaN) left value is kept.
-      rung(equal(A, C), a),
+      rung(equal_or_nan(A, C), a),
       // A saturated (or NaN) right value replaces it.
-      rung(equal(B, C), b),
+      rung(equal_or_nan(B, C), b),
       // An operand of magnitude not above 2m: the plain sum.
       rung(not_above(A, two_m) | not_above(B, two_m), sum),
       // The half-sum not below H: +C.

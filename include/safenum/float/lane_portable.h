@@ -74,7 +74,7 @@ inline plain_mask<F> above(plain_lane<F> x, plain_lane<F> y) {
   return {x.v > y.v};
 }
 template <class F>
-inline plain_mask<F> equal(plain_lane<F> x, plain_lane<F> y) {
+inline plain_mask<F> equal_or_nan(plain_lane<F> x, plain_lane<F> y) {
   return {static_cast<bool>(!(x.v < y.v) & !(x.v > y.v))};
 }
 template <class F>
@@ -86,7 +86,7 @@ inline plain_mask<F> not_above(plain_lane<F> x, plain_lane<F> y) {
   return {!(x.v > y.v)};
 }
 template <class F>
-inline plain_mask<F> same(plain_lane<F> x, plain_lane<F> y) {
+inline plain_mask<F> same_number(plain_lane<F> x, plain_lane<F> y) {
   return {x.v == y.v};
 }
 

@@ -46,7 +46,7 @@ struct safedouble_traits {
 // either side counts as below and as equal, never as above.
 inline bool below(double x, double y) { return !(x >= y); }
 // The two halves of "equal" are combined without a branch between them.
-inline bool equal(double x, double y) {
+inline bool equal_or_nan(double x, double y) {
   return (static_cast<int>(!(x < y)) & static_cast<int>(!(x > y))) != 0;
 }
 inline bool above(double x, double y) { return x > y; }
