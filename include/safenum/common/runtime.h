@@ -1,5 +1,6 @@
 // The little the library takes from a language runtime: fixed-width
-// integers, floating limits, sqrt, floor, ceil, fabs, isnan and memcpy,
+// integers, floating limits, sqrt, floor, ceil, fabs, copysign, isnan and
+// memcpy,
 // under the library's own names in safenum::rt. Every source file includes
 // this header rather than the standard headers themselves.
 //
@@ -26,6 +27,7 @@ using std::int64_t;
 using std::uint32_t;
 using std::uint64_t;
 using std::ceil;
+using std::copysign;
 using std::fabs;
 using std::floor;
 using std::isnan;
@@ -48,7 +50,10 @@ using ::int64_t;
 using ::uint32_t;
 using ::uint64_t;
 inline double ceil(double x) { return __builtin_ceil(x); }
+inline double copysign(double x, double y) { return __builtin_copysign(x, y); }
+inline float copysign(float x, float y) { return __builtin_copysignf(x, y); }
 inline double fabs(double x) { return __builtin_fabs(x); }
+inline float fabs(float x) { return __builtin_fabsf(x); }
 inline double floor(double x) { return __builtin_floor(x); }
 inline bool isnan(double x) { return __builtin_isnan(x); }
 inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
