@@ -5,9 +5,9 @@
 #   - a FetchContent client configured, built and run from the source archive,
 #     and the archive built at top level without GoogleTest (library, demo);
 #   - the development package refused without the runtime package;
-#   - both packages installed, then a find_package client, a pkg-config
-#     client and a header-only client built and run against them, each
-#     reporting the packaged version;
+#   - both packages installed, then find_package clients of safenum::safenum
+#     and safenum::header_only and a pkg-config client built and run against
+#     them, each reporting the packaged version;
 #   - both packages purged, leaving no file behind.
 #
 # The root is made once and kept as a tarball in $SAFENUM_CI_CACHE (default
@@ -154,10 +154,12 @@ step "pkg-config client"
 out=$(in_root 'c++ -std=c++17 -o pc-app app/main.cpp $(pkg-config --cflags --libs safenum) && ./pc-app')
 expect_version "$out" "the pkg-config client"
 
-step "header-only client from the development package's headers"
-out=$(in_root 'c++ -std=c++17 -DSAFENUM_HEADER_ONLY -o ho-app app/main.cpp && ./ho-app')
+step "find_package client of safenum::header_only"
+out=$(in_root "cmake -S app -B header-only -DWAY=package -DTARGET_NAME=safenum::header_only \
+  >/dev/null && cmake --build header-only >/dev/null && ./header-only/app")
 expect_version "$out" "the header-only client"
-[[ $(in_root "readelf -d ho-app") != *libsafenum* ]] || fail "the header-only client needs the library"
+[[ $(in_root "readelf -d header-only/app") != *libsafenum* ]] \
+  || fail "the header-only client needs the library"
 
 step "purging both packages"
 in_root "dpkg --purge libsafenum-dev libsafenum$major" >/dev/null
