@@ -6,7 +6,7 @@
 # The header's macros, SAFENUM_VERSION worked out from the header's own
 # expression, the pkg-config and CMake package versions, the shared library's
 # file name, and the DLL's version resource: its fixed file and product
-# versions and the FileVersion and ProductVersion strings.
+# versions, the FileVersion and ProductVersion strings, and the license it names.
 cmake_minimum_required(VERSION 3.20)
 
 set(failures 0)
@@ -123,6 +123,12 @@ if(DLL)
       expect("resource string ${key}" "not ${VERSION}" "${VERSION}")
     endif()
   endforeach()
+  # The license, named beside the version.
+  utf16(LegalCopyright name)
+  utf16("Boost Software License 1.0" value)
+  if(NOT data MATCHES "${name}(0000)+([0-9a-f][0-9a-f]00)*${value}")
+    expect("resource string LegalCopyright" "without the license" "Boost Software License 1.0")
+  endif()
 endif()
 
 if(failures)
