@@ -81,19 +81,26 @@ grep -qx "safenum-$version/CMakeLists.txt" <<<"$archive_files" || fail "archive 
 tools_key=$(echo "${root_tools[*]}" | tr ' ' '-')
 cached=$cache/bookworm-minbase-$tools_key.tar.gz
 root=$build/root
+# The root lives in memory where it can (a tmpfs): unpacking and removing its
+# half a gigabyte then costs no disk traffic.
+empty_root() {
+  mkdir -p "$root"
+  mount -t tmpfs -o size=4g,mode=0755 safenum-root "$root" 2>/dev/null || true
+}
 cleanup() {
   if mountpoint -q "$root/proc" 2>/dev/null; then umount "$root/proc"; fi
-  if [[ -d $root ]] && ! mountpoint -q "$root/proc" 2>/dev/null; then
+  if mountpoint -q "$root" 2>/dev/null; then umount "$root"; fi
+  if [[ -d $root ]] && ! mountpoint -q "$root/proc" 2>/dev/null && ! mountpoint -q "$root"; then
     rm -rf --one-file-system "$root"
   fi
 }
 trap cleanup EXIT
-mkdir -p "$root"
+empty_root
 if [[ -f $cached ]] && tar -xzf "$cached" -C "$root"; then
   step "Debian 12 root from $cached"
 else
   # No cached root, or one that does not unpack: made anew.
-  rm -rf --one-file-system "$root" && mkdir -p "$root"
+  cleanup && empty_root
   step "Debian 12 root: debootstrap --variant=minbase bookworm, then ${root_tools[*]}"
   t=$(date +%s)
   debootstrap --variant=minbase bookworm "$root" "$mirror" >"$build/debootstrap.log" 2>&1 \
