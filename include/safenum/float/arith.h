@@ -157,16 +157,20 @@ lane product_ladder(lane a, lane b) {
   // s*C: wherever it is taken neither factor is zero or NaN, so the sign of
   // the product is the sign factor.
   const lane signed_ceiling = with_sign_of(product, C);
+  // The rung of a product below m comes second in the rules; it is taken
+  // first here, beside the one of a zero factor, since the two give +0.0
+  // and the rung between them never fires with it (it needs a factor not
+  // below 1).
+  const lane_mask product_below_m =
+      and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1);
   return first_match(
-      // A zero (or NaN) factor: +0.0.
-      rung(zero_or_nan_factor(P), zero),
+      // A zero (or NaN) factor: +0.0. A and B below 1 (neither not below 1)
+      // with (A*C)*(B*C) below C, the product below m: +0.0.
+      rung(zero_or_nan_factor(P) | product_below_m, zero),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
       rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
            signed_ceiling),
-      // A and B below 1 (neither not below 1) with (A*C)*(B*C) below C, the
-      // product below m: +0.0.
-      rung(and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1), zero),
       // Otherwise the product.
       product);
 }
