@@ -28,3 +28,12 @@ function(safenum_add_frame target)
   safenum_link_dll(${target} KERNEL32.dll LocalAlloc@8 LocalFree@4)
   safenum_link_dll(${target} MSVCRT.dll malloc free _initterm ${ARGN})
 endfunction()
+
+# The copy constructors, copy assignments and destructors that programs built
+# against a header declaring them import from the 32-bit DLL (see
+# src/module/copy_exports.cpp).
+function(safenum_add_copy_exports target)
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86|i[3-6]86)$")
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/module/copy_exports.cpp)
+  endif()
+endfunction()
