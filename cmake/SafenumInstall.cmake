@@ -3,13 +3,16 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS safenum
+install(TARGETS safenum safenum_header_only
   EXPORT safenumTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The implementation, which the header-only build includes.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)

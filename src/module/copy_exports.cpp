@@ -16,7 +16,7 @@
 //
 // Only the 32-bit build carries these (SafenumWindows.cmake adds this file
 // there): the x64 DLL has no programs built against such a header.
-#include "module/runtime.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace frame {

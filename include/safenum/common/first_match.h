@@ -10,8 +10,8 @@
 // rungs fire on operands that are anything at all (signs, zeros, NaNs and
 // saturated values in no order a branch predictor could learn). `select`
 // is the integer one below or that of the floating lanes (float/lane.h).
-#ifndef SAFENUM_SRC_LIMITS_FIRST_MATCH_H
-#define SAFENUM_SRC_LIMITS_FIRST_MATCH_H
+#ifndef SAFENUM_COMMON_FIRST_MATCH_H
+#define SAFENUM_COMMON_FIRST_MATCH_H
 
 namespace safenum {
 namespace detail {
@@ -53,4 +53,4 @@ V first_match(rung_of<V, M> first, Later... later) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_LIMITS_FIRST_MATCH_H
+#endif  // SAFENUM_COMMON_FIRST_MATCH_H

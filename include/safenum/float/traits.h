@@ -1,13 +1,13 @@
 // The twin floating classes share every algorithm; what differs between them
 // is gathered here in one small traits type per class. Also here: the
 // comparison forms that every floating threshold test is read in.
-#ifndef SAFENUM_SRC_FLOAT_TRAITS_H
-#define SAFENUM_SRC_FLOAT_TRAITS_H
+#ifndef SAFENUM_FLOAT_TRAITS_H
+#define SAFENUM_FLOAT_TRAITS_H
 
-#include "float/lane.h"
-#include "limits/access.h"
-#include "limits/limits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/common/access.h"
+#include "safenum/limits/limits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -49,4 +49,4 @@ inline bool above(double x, double y) { return x > y; }
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_TRAITS_H
+#endif  // SAFENUM_FLOAT_TRAITS_H

@@ -3,10 +3,10 @@
 // zeros in the unsigned type U of F's width, and the selections work on the
 // bits. It gives the same bits as the SSE2 form, and the sanitizers can see
 // every division and conversion in it. Included through float/lane.h only.
-#ifndef SAFENUM_SRC_FLOAT_LANE_PORTABLE_H
-#define SAFENUM_SRC_FLOAT_LANE_PORTABLE_H
+#ifndef SAFENUM_FLOAT_LANE_PORTABLE_H
+#define SAFENUM_FLOAT_LANE_PORTABLE_H
 
-#include "module/runtime.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -175,4 +175,4 @@ inline single_lane single_of(lane x) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_LANE_PORTABLE_H
+#endif  // SAFENUM_FLOAT_LANE_PORTABLE_H

@@ -1,6 +1,6 @@
 // The floating arithmetic, written once over the traits type and
 // instantiated for both classes. Each ladder reads in the order of its
-// rules, first rung first (limits/first_match.h), every rung a comparison
+// rules, first rung first (common/first_match.h), every rung a comparison
 // and a selection on lanes (float/lane.h), so that no operand, however
 // unusual, costs a mispredicted jump. Where a rung's test is made in
 // another form than its rule's, for speed, that form is one named piece
@@ -17,13 +17,13 @@
 // magnitude, and s the sign factor: negative exactly when one operand is
 // below zero and the other is not (a NaN counts as below zero, a zero of
 // either sign does not).
-#ifndef SAFENUM_SRC_FLOAT_ARITH_H
-#define SAFENUM_SRC_FLOAT_ARITH_H
+#ifndef SAFENUM_FLOAT_ARITH_H
+#define SAFENUM_FLOAT_ARITH_H
 
-#include "float/lane.h"
-#include "float/saturate.h"
-#include "float/traits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/float/saturate.h"
+#include "safenum/float/traits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -264,4 +264,4 @@ typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_)
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_ARITH_H
+#endif  // SAFENUM_FLOAT_ARITH_H

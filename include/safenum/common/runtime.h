@@ -10,8 +10,8 @@
 // become instructions; floor and ceil without SSE4.1 become calls to
 // MSVCRT.dll's floor and ceil. (Freestanding, <emmintrin.h> leaves out
 // <mm_malloc.h> and its absent <stdlib.h> itself.)
-#ifndef SAFENUM_SRC_MODULE_RUNTIME_H
-#define SAFENUM_SRC_MODULE_RUNTIME_H
+#ifndef SAFENUM_COMMON_RUNTIME_H
+#define SAFENUM_COMMON_RUNTIME_H
 
 #if __STDC_HOSTED__
 
@@ -63,4 +63,4 @@ extern "C" __declspec(selectany) int _fltused = 1;
 
 #endif
 
-#endif  // SAFENUM_SRC_MODULE_RUNTIME_H
+#endif  // SAFENUM_COMMON_RUNTIME_H

@@ -1,8 +1,8 @@
 // The SSE2 form of the lanes: a lane is the low half of an XMM register,
 // a mask is all ones or all zeros in it, and an operation is one to three
 // instructions. Included through float/lane.h only.
-#ifndef SAFENUM_SRC_FLOAT_LANE_SSE2_H
-#define SAFENUM_SRC_FLOAT_LANE_SSE2_H
+#ifndef SAFENUM_FLOAT_LANE_SSE2_H
+#define SAFENUM_FLOAT_LANE_SSE2_H
 
 #include <emmintrin.h>
 #include <xmmintrin.h>
@@ -130,4 +130,4 @@ inline single_lane single_of(lane x) { return {_mm_cvtsd_ss(_mm_setzero_ps(), x.
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_LANE_SSE2_H
+#endif  // SAFENUM_FLOAT_LANE_SSE2_H
