@@ -159,6 +159,22 @@ inline plain_lane<F, U> with_sign_of(plain_lane<F, U> s, plain_lane<F, U> magnit
   return lane_from_bits<F, U>(bits_of(magnitude) | (bits_of(s) & kSignBit<U>));
 }
 
+// x rounded toward zero to an integer, on the bits: the fraction bits below
+// the binary point are cleared, all of them for a magnitude below 1. From
+// 2^52 on every double is an integer, and an infinity or a NaN is passed on
+// as it is. No floating operation, so no evaluation in a wider format can
+// change it.
+inline lane truncated(lane x) {
+  constexpr int kFractionBits = 52, kExponentBias = 1023;
+  constexpr rt::uint64_t kExponentMask = 0x7ff;
+  const rt::uint64_t b = bits_of(x);
+  const int exponent = static_cast<int>((b >> kFractionBits) & kExponentMask) - kExponentBias;
+  if (exponent >= kFractionBits) return x;
+  if (exponent < 0) return lane_from_bits<double>(b & kSignBit<rt::uint64_t>);
+  const rt::uint64_t fraction = (rt::uint64_t{1} << (kFractionBits - exponent)) - 1;
+  return lane_from_bits<double>(b & ~fraction);
+}
+
 // The smallest magnitude that rounding to nearest sends past FLT_MAX: the
 // midpoint between FLT_MAX and 2^128, which rounds to even, upwards.
 constexpr double kPastLargestSingle = 0x1.ffffffp127;

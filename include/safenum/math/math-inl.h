@@ -6,6 +6,7 @@
 #ifndef SAFENUM_MATH_MATH_INL_H
 #define SAFENUM_MATH_MATH_INL_H
 
+#include "safenum/float/floor_ceil.h"
 #include "safenum/float/traits.h"
 #include "safenum/common/access.h"
 #include "safenum/common/runtime.h"
@@ -37,7 +38,7 @@ Object root(const Object& x) {
 template <class Object>
 Object ceiling(const Object& x) {
   const double v = access::get(x);
-  return Object(rt::ceil(v));
+  return Object(ceiling_of(v));
 }
 
 template <class Object>
