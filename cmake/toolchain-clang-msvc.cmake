@@ -57,7 +57,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Test programs run under wine (which starts an x64 program with wine64),
-# quietly and in a prefix of the build's own.
+# Test programs run under wine (wine64 for x64, started directly: the wine
+# command would go through the 32-bit loader first), quietly and in a prefix
+# of the build's own.
+if(SAFENUM_WINDOWS_ARCH STREQUAL "x64")
+  find_program(SAFENUM_WINE NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+else()
+  find_program(SAFENUM_WINE NAMES wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR
-  ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix wine)
+  ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix ${SAFENUM_WINE})
