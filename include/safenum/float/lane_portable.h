@@ -6,6 +6,7 @@
 #ifndef SAFENUM_FLOAT_LANE_PORTABLE_H
 #define SAFENUM_FLOAT_LANE_PORTABLE_H
 
+#include "safenum/common/compiler.h"
 #include "safenum/common/runtime.h"
 
 namespace safenum {
@@ -125,7 +126,7 @@ inline plain_mask<U> and_not(plain_mask<U> x, plain_mask<U> y) {
 // is expected not to be, so the common case runs straight on.
 template <class U>
 inline bool any(plain_mask<U> m) {
-  return __builtin_expect(m.v != 0, 0);
+  return SAFENUM_UNLIKELY(m.v != 0);
 }
 
 template <class F, class U>
