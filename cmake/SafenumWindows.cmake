@@ -1,3 +1,11 @@
+# The freestanding DLL links no C++ runtime: no run-time type information, no
+# exception tables and no stack cookies, which would all refer to it. (An
+# MSVC-style driver gets cl's spelling, after the /GR and /EHsc CMake gives
+# it.)
+if(MSVC OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
+  target_compile_options(safenum_flags INTERFACE /GR- /EHs-c- /GS-)
+endif()
+
 # Import libraries for the Windows build in Microsoft's ABI, which links no
 # runtime or SDK library: each is made with llvm-dlltool from the list of
 # functions a target takes from one system DLL.

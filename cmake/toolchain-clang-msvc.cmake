@@ -22,8 +22,23 @@ else()
   message(FATAL_ERROR "SAFENUM_WINDOWS_ARCH is x86 or x64, not '${SAFENUM_WINDOWS_ARCH}'")
 endif()
 
-set(CMAKE_C_COMPILER clang)
-set(CMAKE_CXX_COMPILER clang++)
+# The compiler driver: clang's GNU-style one unless another is named on the
+# command line. With -DCMAKE_C_COMPILER=clang-cl-14 -DCMAKE_CXX_COMPILER=
+# clang-cl-14, CMake drives clang's MSVC-style driver as it would
+# Microsoft's cl, with cl's flags, and links with lld-link itself.
+if(NOT CMAKE_C_COMPILER)
+  set(CMAKE_C_COMPILER clang)
+endif()
+if(NOT CMAKE_CXX_COMPILER)
+  set(CMAKE_CXX_COMPILER clang++)
+endif()
+set(safenum_cl_driver OFF)
+if(CMAKE_CXX_COMPILER MATCHES "clang-cl[^/]*$")
+  set(safenum_cl_driver ON)
+  set(CMAKE_LINKER lld-link CACHE FILEPATH "")
+  set(CMAKE_AR llvm-lib CACHE FILEPATH "")
+  set(CMAKE_MT llvm-mt CACHE FILEPATH "")
+endif()
 set(CMAKE_C_COMPILER_TARGET ${safenum_triple})
 set(CMAKE_CXX_COMPILER_TARGET ${safenum_triple})
 set(CMAKE_RC_COMPILER llvm-rc)
@@ -43,14 +58,24 @@ set(CMAKE_MSVC_RUNTIME_LIBRARY "")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 
 # No C or C++ runtime headers: freestanding, without exceptions and run-time
-# type information. SSE2 arithmetic as in every other build.
-set(CMAKE_C_FLAGS_INIT "-ffreestanding -msse2 -mfpmath=sse -ffp-contract=off")
-set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT} -fno-exceptions -fno-rtti")
-# Nothing but the import libraries named in the build: otherwise lld-link
-# looks for the runtime's libraries, which do not exist here.
-foreach(kind EXE SHARED MODULE)
-  set(CMAKE_${kind}_LINKER_FLAGS_INIT "-fuse-ld=lld -nostdlib -Xlinker /nodefaultlib")
-endforeach()
+# type information. SSE2 arithmetic as in every other build. Nothing but the
+# import libraries named in the build: otherwise lld-link looks for the
+# runtime's libraries, which do not exist here.
+if(safenum_cl_driver)
+  # cl has no freestanding mode, so it is clang's own option; cl's /GR and
+  # /EHsc, which CMake adds, are turned off by the build (SafenumWindows).
+  set(CMAKE_C_FLAGS_INIT "/clang:-ffreestanding")
+  set(CMAKE_CXX_FLAGS_INIT "/clang:-ffreestanding")
+  foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT "/nodefaultlib /manifest:no")
+  endforeach()
+else()
+  set(CMAKE_C_FLAGS_INIT "-ffreestanding -msse2 -mfpmath=sse -ffp-contract=off")
+  set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT} -fno-exceptions -fno-rtti")
+  foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT "-fuse-ld=lld -nostdlib -Xlinker /nodefaultlib")
+  endforeach()
+endif()
 
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
