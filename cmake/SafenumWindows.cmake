@@ -26,6 +26,15 @@ endif()
 function(safenum_link_dll target dll)
   string(TOLOWER "${dll}" name)
   string(REGEX REPLACE "\\.dll$" "" name "${name}")
+  if(NOT SAFENUM_DLLTOOL)
+    # Not the cross toolchain: with the SDK and a C runtime at hand (Visual
+    # Studio), the SDK's import library of the DLL; MSVCRT.dll's functions
+    # come with the runtime, which is linked by default.
+    if(NOT name STREQUAL "msvcrt")
+      target_link_libraries(${target} PRIVATE ${name})
+    endif()
+    return()
+  endif()
   set(base ${CMAKE_CURRENT_BINARY_DIR}/imports/${target}-${name})
   list(JOIN ARGN "\n" functions)
   if(NOT SAFENUM_WINDOWS_X86)
