@@ -16,8 +16,8 @@ SAFENUM_BEGIN_ABI
     return safenum::detail::form(access::get(a), access::get(b)) != negated; \
   }
 #define SAFENUM_FLOAT_RELATIONS(F)            \
-  SAFENUM_FLOAT_RELATION(F, ==, equal, 0)     \
-  SAFENUM_FLOAT_RELATION(F, !=, equal, 1)     \
+  SAFENUM_FLOAT_RELATION(F, ==, equal_or_nan, 0)     \
+  SAFENUM_FLOAT_RELATION(F, !=, equal_or_nan, 1)     \
   SAFENUM_FLOAT_RELATION(F, <, below, 0)      \
   SAFENUM_FLOAT_RELATION(F, <=, above, 1)     \
   SAFENUM_FLOAT_RELATION(F, >, above, 0)      \

@@ -6,158 +6,133 @@
 #ifndef SAFENUM_FLOAT_LANE_PORTABLE_H
 #define SAFENUM_FLOAT_LANE_PORTABLE_H
 
-#include "safenum/common/compiler.h"
 #include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
 
-template <class U>
+// A lane holds one value of type F; a mask is a bool. Selections are
+// conditional expressions on values and signs go through fabs and
+// copysign, the forms that compilers turn into blends and bit operations
+// across a loop's iterations; none of them is a jump.
+template <class F>
 struct plain_mask {
-  U v;
+  bool v;
 };
-template <class F, class U>
+template <class F>
 struct plain_lane {
   F v;
   // Only for constants the format holds exactly.
   static plain_lane of(double x) { return {static_cast<F>(x)}; }
 };
 
-using lane = plain_lane<double, rt::uint64_t>;
-using lane_mask = plain_mask<rt::uint64_t>;
-using single_lane = plain_lane<float, rt::uint32_t>;
-using single_mask = plain_mask<rt::uint32_t>;
-
-template <class F, class U>
-inline U bits_of(plain_lane<F, U> x) {
-  U b;
-  rt::memcpy(&b, &x.v, sizeof b);
-  return b;
-}
-template <class F, class U>
-inline plain_lane<F, U> lane_from_bits(U b) {
-  plain_lane<F, U> x;
-  rt::memcpy(&x.v, &b, sizeof b);
-  return x;
-}
-template <class U>
-inline plain_mask<U> mask_of(bool c) {
-  return {U{0} - static_cast<U>(c)};
-}
-template <class U>
-constexpr U kSignBit = U{1} << (8 * sizeof(U) - 1);
+using lane = plain_lane<double>;
+using lane_mask = plain_mask<double>;
+using single_lane = plain_lane<float>;
+using single_mask = plain_mask<float>;
 
 inline lane lane_of(double x) { return {x}; }
 inline lane lane_of(float x) { return {x}; }
 inline single_lane single_lane_of(float x) { return {x}; }
-template <class F, class U>
-inline F value_of(plain_lane<F, U> x) {
+template <class F>
+inline F value_of(plain_lane<F> x) {
   return x.v;
 }
 
-template <class F, class U>
-inline plain_lane<F, U> operator+(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> operator+(plain_lane<F> x, plain_lane<F> y) {
   return {x.v + y.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> operator-(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> operator-(plain_lane<F> x, plain_lane<F> y) {
   return {x.v - y.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> operator*(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> operator*(plain_lane<F> x, plain_lane<F> y) {
   return {x.v * y.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> operator/(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> operator/(plain_lane<F> x, plain_lane<F> y) {
   return {x.v / y.v};
 }
 // x < y ? x : y and x > y ? x : y: where either is a NaN, y.
-template <class F, class U>
-inline plain_lane<F, U> min(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> min(plain_lane<F> x, plain_lane<F> y) {
   return {x.v < y.v ? x.v : y.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> max(plain_lane<F, U> x, plain_lane<F, U> y) {
+template <class F>
+inline plain_lane<F> max(plain_lane<F> x, plain_lane<F> y) {
   return {x.v > y.v ? x.v : y.v};
 }
 
-template <class F, class U>
-inline plain_mask<U> below(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(!(x.v >= y.v));
+template <class F>
+inline plain_mask<F> below(plain_lane<F> x, plain_lane<F> y) {
+  return {!(x.v >= y.v)};
 }
-template <class F, class U>
-inline plain_mask<U> above(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(x.v > y.v);
+template <class F>
+inline plain_mask<F> above(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v > y.v};
 }
-template <class F, class U>
-inline plain_mask<U> equal(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(!(x.v < y.v) && !(x.v > y.v));
+template <class F>
+inline plain_mask<F> equal_or_nan(plain_lane<F> x, plain_lane<F> y) {
+  return {static_cast<bool>(!(x.v < y.v) & !(x.v > y.v))};
 }
-template <class F, class U>
-inline plain_mask<U> not_below(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(x.v >= y.v);
+template <class F>
+inline plain_mask<F> not_below(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v >= y.v};
 }
-template <class F, class U>
-inline plain_mask<U> not_above(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(!(x.v > y.v));
+template <class F>
+inline plain_mask<F> not_above(plain_lane<F> x, plain_lane<F> y) {
+  return {!(x.v > y.v)};
 }
-template <class F, class U>
-inline plain_mask<U> same(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return mask_of<U>(x.v == y.v);
-}
-
-template <class U>
-inline plain_mask<U> operator&(plain_mask<U> x, plain_mask<U> y) {
-  return {static_cast<U>(x.v & y.v)};
-}
-template <class U>
-inline plain_mask<U> operator|(plain_mask<U> x, plain_mask<U> y) {
-  return {static_cast<U>(x.v | y.v)};
-}
-template <class U>
-inline plain_mask<U> operator^(plain_mask<U> x, plain_mask<U> y) {
-  return {static_cast<U>(x.v ^ y.v)};
-}
-template <class U>
-inline plain_mask<U> and_not(plain_mask<U> x, plain_mask<U> y) {
-  return {static_cast<U>(x.v & ~y.v)};
-}
-// Whether the mask is set, for the one rare case that takes a branch: it
-// is expected not to be, so the common case runs straight on.
-template <class U>
-inline bool any(plain_mask<U> m) {
-  return SAFENUM_UNLIKELY(m.v != 0);
+template <class F>
+inline plain_mask<F> same_number(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v == y.v};
 }
 
-template <class F, class U>
-inline plain_lane<F, U> only_where(plain_mask<U> m, plain_lane<F, U> x) {
-  return lane_from_bits<F, U>(bits_of(x) & m.v);
+template <class F>
+inline plain_mask<F> operator&(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v & y.v)};
 }
-template <class F, class U>
-inline plain_lane<F, U> zero_where(plain_mask<U> m, plain_lane<F, U> x) {
-  return lane_from_bits<F, U>(bits_of(x) & ~m.v);
+template <class F>
+inline plain_mask<F> operator|(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v | y.v)};
 }
-template <class F, class U>
-inline plain_lane<F, U> merged(plain_lane<F, U> x, plain_lane<F, U> y) {
-  return lane_from_bits<F, U>(bits_of(x) | bits_of(y));
+template <class F>
+inline plain_mask<F> operator^(plain_mask<F> x, plain_mask<F> y) {
+  return {x.v != y.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> select(plain_mask<U> m, plain_lane<F, U> if_set,
-                               plain_lane<F, U> otherwise) {
-  return merged(only_where(m, if_set), zero_where(m, otherwise));
+template <class F>
+inline plain_mask<F> and_not(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v & !y.v)};
 }
 
-template <class F, class U>
-inline plain_lane<F, U> magnitude(plain_lane<F, U> x) {
-  return lane_from_bits<F, U>(bits_of(x) & ~kSignBit<U>);
+template <class F>
+inline plain_lane<F> only_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? x.v : F{0}};
 }
-template <class F, class U>
-inline plain_lane<F, U> negated_where(plain_mask<U> m, plain_lane<F, U> x) {
-  return lane_from_bits<F, U>(bits_of(x) | (m.v & kSignBit<U>));
+template <class F>
+inline plain_lane<F> zero_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? F{0} : x.v};
 }
-template <class F, class U>
-inline plain_lane<F, U> with_sign_of(plain_lane<F, U> s, plain_lane<F, U> magnitude) {
-  return lane_from_bits<F, U>(bits_of(magnitude) | (bits_of(s) & kSignBit<U>));
+template <class F>
+inline plain_lane<F> select(plain_mask<F> m, plain_lane<F> if_set, plain_lane<F> otherwise) {
+  return {m.v ? if_set.v : otherwise.v};
+}
+
+template <class F>
+inline plain_lane<F> magnitude(plain_lane<F> x) {
+  return {rt::fabs(x.v)};
+}
+// A non-negative x given the sign bit where the mask is set.
+template <class F>
+inline plain_lane<F> negated_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? -x.v : x.v};
+}
+// A non-negative magnitude given the sign bit of s.
+template <class F>
+inline plain_lane<F> with_sign_of(plain_lane<F> s, plain_lane<F> magnitude) {
+  return {rt::copysign(magnitude.v, s.v)};
 }
 
 // x rounded toward zero to an integer, on the bits: the fraction bits below
@@ -167,13 +142,15 @@ inline plain_lane<F, U> with_sign_of(plain_lane<F, U> s, plain_lane<F, U> magnit
 // change it.
 inline lane truncated(lane x) {
   constexpr int kFractionBits = 52, kExponentBias = 1023;
-  constexpr rt::uint64_t kExponentMask = 0x7ff;
-  const rt::uint64_t b = bits_of(x);
+  constexpr rt::uint64_t kExponentMask = 0x7ff, kSignBit = rt::uint64_t{1} << 63;
+  rt::uint64_t b;
+  rt::memcpy(&b, &x.v, sizeof b);
   const int exponent = static_cast<int>((b >> kFractionBits) & kExponentMask) - kExponentBias;
   if (exponent >= kFractionBits) return x;
-  if (exponent < 0) return lane_from_bits<double>(b & kSignBit<rt::uint64_t>);
-  const rt::uint64_t fraction = (rt::uint64_t{1} << (kFractionBits - exponent)) - 1;
-  return lane_from_bits<double>(b & ~fraction);
+  b &= exponent < 0 ? kSignBit : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1);
+  lane t;
+  rt::memcpy(&t.v, &b, sizeof b);
+  return t;
 }
 
 // The smallest magnitude that rounding to nearest sends past FLT_MAX: the
@@ -181,12 +158,15 @@ inline lane truncated(lane x) {
 constexpr double kPastLargestSingle = 0x1.ffffffp127;
 
 // A double lane rounded to single precision, to nearest; a magnitude that
-// rounds past FLT_MAX becomes the infinity of its sign, without a
-// conversion out of range.
+// rounds past FLT_MAX becomes the infinity of its sign. The value converted
+// is first limited to FLT_MAX, so no conversion leaves the range, and the
+// infinity is chosen beside it rather than by a jump.
 inline single_lane single_of(lane x) {
-  if (x.v >= kPastLargestSingle) return {HUGE_VALF};
-  if (x.v <= -kPastLargestSingle) return {-HUGE_VALF};
-  return {static_cast<float>(x.v)};  // within the range, or a NaN
+  constexpr double largest = FLT_MAX;
+  const double limited = x.v > largest ? largest : x.v < -largest ? -largest : x.v;
+  const float rounded = static_cast<float>(limited);
+  const float infinite = x.v > 0 ? HUGE_VALF : -HUGE_VALF;
+  return {rt::fabs(x.v) >= kPastLargestSingle ? infinite : rounded};
 }
 
 }  // namespace detail

@@ -17,11 +17,15 @@ struct safefloat_traits {
   using stored = float;
   static constexpr double ceiling = kFloatCeiling;                 // C
   static constexpr double smallest_normal = kFloatSmallestNormal;  // m
+  // A product of two values of the class is exact in double precision.
+  static constexpr bool exact_product = true;
   // The lane of the ladders that run in the class's own precision.
   using native_lane = single_lane;
   static native_lane load(stored v) { return single_lane_of(v); }
   // A lane's value as the field holds it: a double rounded once to single.
-  static stored store(lane v) { return value_of(single_of(v)); }
+  // Every value stored here is within the single range, or an infinity or
+  // a NaN: a saturated one, or a product of which a factor is infinite.
+  static stored store(lane v) { return static_cast<float>(value_of(v)); }
   static stored store(single_lane v) { return value_of(v); }
   static object make(stored v) { return access::make_float(v); }
 };
@@ -31,6 +35,7 @@ struct safedouble_traits {
   using stored = double;
   static constexpr double ceiling = kDoubleCeiling;
   static constexpr double smallest_normal = kDoubleSmallestNormal;
+  static constexpr bool exact_product = false;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }
   static stored store(lane v) { return value_of(v); }
@@ -41,7 +46,7 @@ struct safedouble_traits {
 // either side counts as below and as equal, never as above.
 inline bool below(double x, double y) { return !(x >= y); }
 // The two halves of "equal" are combined without a branch between them.
-inline bool equal(double x, double y) {
+inline bool equal_or_nan(double x, double y) {
   return (static_cast<int>(!(x < y)) & static_cast<int>(!(x > y))) != 0;
 }
 inline bool above(double x, double y) { return x > y; }

@@ -1,8 +1,7 @@
 // The four core safeint operations on raw values, shared by the exported
 // core operators (and so by every mixed overload) and, for the quotient, by
 // operator/=. Each ladder reads in the order of its rules, first rung
-// first, and is evaluated as selections (common/first_match.h): a jump on
-// the operands' signs or sizes would be mispredicted on a mixed stream.
+// first, and is evaluated as selections (common/first_match.h).
 //
 // Every path is free of signed overflow: sums, differences, products and
 // magnitudes are taken in 64 bits, so -2147483648 (an ordinary value whose
