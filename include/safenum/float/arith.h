@@ -118,12 +118,15 @@ lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
   if constexpr (T::exact_product) {
     return below(one, one);  // never
   } else {
-    // Formed for every pair (A where it is at least 1, else A + 1) and
-    // chosen where P is just below C, so that a loop of products has no
-    // jump and vectorizes.
     constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
+    const lane_mask just_below = same_number(P, lane::of(just_below_C));
+    // The quotient is formed where P is just below C only, behind a jump
+    // that ordinary factors take the same way, on lanes of one operation at
+    // a time; on lanes a compiler widens over a loop it is formed for every
+    // pair (A where it is at least 1, else A + 1) and chosen.
+    if (kLanesTakeRareJumps && !any(just_below)) return just_below;
     const lane divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
-    return same_number(P, lane::of(just_below_C)) & not_above(lane::of(T::ceiling) / divisor, B);
+    return just_below & not_above(lane::of(T::ceiling) / divisor, B);
   }
 }
 

@@ -107,6 +107,13 @@ inline plain_mask<F> and_not(plain_mask<F> x, plain_mask<F> y) {
   return {static_cast<bool>(x.v & !y.v)};
 }
 
+// Lanes a compiler widens over a loop take no jump at all.
+constexpr bool kLanesTakeRareJumps = false;
+template <class F>
+inline bool any(plain_mask<F> m) {
+  return m.v;
+}
+
 template <class F>
 inline plain_lane<F> only_where(plain_mask<F> m, plain_lane<F> x) {
   return {m.v ? x.v : F{0}};

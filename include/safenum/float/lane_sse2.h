@@ -7,6 +7,8 @@
 #include <emmintrin.h>
 #include <xmmintrin.h>
 
+#include "safenum/common/compiler.h"
+
 namespace safenum {
 namespace detail {
 
@@ -55,6 +57,12 @@ inline lane_mask operator|(lane_mask x, lane_mask y) { return {_mm_or_pd(x.v, y.
 inline lane_mask operator^(lane_mask x, lane_mask y) { return {_mm_xor_pd(x.v, y.v)}; }
 // x and not y.
 inline lane_mask and_not(lane_mask x, lane_mask y) { return {_mm_andnot_pd(y.v, x.v)}; }
+
+// One operation at a time: a rare case may take a jump, on any().
+constexpr bool kLanesTakeRareJumps = true;
+// Whether the mask is set, for a rare case that takes a branch: it is
+// expected not to be, so the common case runs straight on.
+inline bool any(lane_mask m) { return SAFENUM_UNLIKELY((_mm_movemask_pd(m.v) & 1) != 0); }
 
 // x where the mask is set, zero elsewhere; and the other way round.
 inline lane only_where(lane_mask m, lane x) { return {_mm_and_pd(m.v, x.v)}; }
