@@ -4,8 +4,9 @@
 // assignment and the destructor of each class declared, so that the program
 // imports and calls them. The Windows client built with this header checks
 // that the DLL serves such a program: every copy, assignment and destruction
-// goes through the DLL, objects passed by value are constructed in place
-// through the imported copy constructor and destroyed by the callee.
+// goes through the DLL, and objects passed by value are constructed in place
+// through the imported copy constructor. It is named safenum.h so that the shared test code, which includes "safenum.h",
+// takes it in that build (its directory comes first on the include path).
 #ifndef SAFENUM_TESTS_WINDOWS_DECLARED_SAFENUM_H
 #define SAFENUM_TESTS_WINDOWS_DECLARED_SAFENUM_H
 
