@@ -52,7 +52,9 @@ SAFENUM_FUNC float safefloat::Function_1977() {
   return static_cast<float>(safenum::detail::ceiling_of(value_));
 }
 SAFENUM_FUNC int safefloat::Function_1980() { return safenum::detail::truncate_to_int(value_); }
-SAFENUM_FUNC int safefloat::Function_1981() { return safenum::detail::is_saturated<safenum::detail::safefloat_traits>(value_); }
+SAFENUM_FUNC int safefloat::Function_1981() {
+  return safenum::detail::is_saturated<safenum::detail::safefloat_traits>(value_);
+}
 
 SAFENUM_FUNC safeint::safeint(const safefloat& value) : value_(value.nint()) {}
 
