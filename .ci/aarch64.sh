@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # The aarch64 stage: cross-build the library and its default test drivers for
 # 64-bit ARM Linux (Debian's g++-aarch64-linux-gnu) and run them under
 # qemu-aarch64 in user mode, against the same models. GoogleTest is built for

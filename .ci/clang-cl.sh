@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # The MSVC-style stage: both Windows DLLs built through clang-cl, clang's
 # driver with Microsoft's command line, which CMake drives as it would
 # Microsoft's cl (MSVC-style flags, /W4, warnings as errors), from the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # Builds the fuzz target with clang and the sanitizers in build-fuzz/ and runs
 # it for a bounded time (default 60 seconds). Any finding (a trap, a sanitizer
 # report, a crash) makes the script fail. Usage: .ci/fuzz.sh [seconds]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # Hostile-input and load checks: 60 s of fuzzing (the SSE2 lanes, under
 # AddressSanitizer and UndefinedBehaviorSanitizer), the threaded driver run
 # under ThreadSanitizer, and the dlopen/dlclose cycles under

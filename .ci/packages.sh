@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # The packages stage: makes the source archive and the Debian packages with
 # CPack, checks what each holds, and uses them on a clean Debian 12 root made
 # by debootstrap (with only a compiler, make, cmake and pkg-config added):

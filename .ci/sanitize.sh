@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Builds the library and the default suite with clang's undefined-behaviour,
 # float-cast-overflow, float-divide-by-zero and address sanitizers (any
 # report aborts the test) in its own build directory, and runs the suite.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # The Windows package: cpack in a Windows build folder makes
 # safenum-<version>-windows-<arch>.zip, which must hold the DLL as built, its
 # import library, the headers, the license and the documentation, and whose

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # A Windows stage: cross-build safenum.dll in Microsoft's C++ ABI (clang for
 # *-pc-windows-msvc, lld-link) and run its tests under wine: the export and
 # import tables, the client that checks every export against the models, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Baselines the library is measured against: the plain operation and a
 // hand-written saturating version of it, each an out-of-line call into a
 // shared library, as the library's own operations are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Throughput of the library's operations beside two baselines each: the plain
 // C++ operation and a hand-written saturating one. Every benchmark runs one
 // pass over kN operand pairs that mix ordinary values with edge values.

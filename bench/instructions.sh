@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Instructions per operation under callgrind, for the library and both
 # baselines, with their ratios. Counts are repeatable on a busy machine.
 #   bench/instructions.sh [path/to/safenum-bench] [op ...]

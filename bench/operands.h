@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The operands every benchmark runs over: kN pairs of int, float and double,
 // one operand in eight an edge value (saturated, zero, -0.0, NaN, subnormal,
 // -2147483648, overflowing).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The hand-written operations the library is measured against, inline, so
 // that the out-of-line baselines (baseline.cpp) and the loop family
 // (loops/kernels.cpp) make the same ones: plain integer operations wrap

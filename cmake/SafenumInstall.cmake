@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # cmake --install: headers, library with its SONAME links, a CMake package
 # (find_package(safenum CONFIG) giving safenum::safenum), safenum.pc, the
 # license and the user documentation.

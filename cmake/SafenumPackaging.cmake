@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Packages made with CPack from a top-level build:
 #
 #   cpack --config CPackSourceConfig.cmake   safenum-<version>.tar.gz, the source

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # The version typed once, in project(VERSION): everything else that carries it
 # is written from it here or by the install rules (the CMake package and
 # pkg-config versions, the shared library's file name and SONAME).

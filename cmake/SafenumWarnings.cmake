@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Warnings and floating-point flags shared by every target of the project,
 # chosen by the compiler's front end: GNU-style drivers (g++, clang++) take
 # GNU flags, MSVC-style ones (cl, clang-cl) take cl's.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # The freestanding DLL links no C++ runtime: no run-time type information, no
 # exception tables and no stack cookies, which would all refer to it. (An
 # MSVC-style driver gets cl's spelling, after the /GR and /EHsc CMake gives

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Cross-build for 64-bit ARM Linux with Debian's cross compiler, the tests run
 # under qemu's user-mode emulator:
 #   cmake -S . -B build-aarch64 -G Ninja \

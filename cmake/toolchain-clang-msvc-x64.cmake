@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # safenum.dll for x64 Windows in Microsoft's C++ ABI (see
 # toolchain-clang-msvc.cmake):
 #   cmake -S . -B build-msvc-x64 -G Ninja \

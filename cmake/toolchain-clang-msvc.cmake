@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Cross-build of safenum.dll for Windows in Microsoft's C++ ABI, the form
 # MSVC and MFC programs link: clang for *-pc-windows-msvc and lld-link, with
 # tests run under wine. Included by the toolchain file of each architecture,

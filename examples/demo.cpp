@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safenum-demo: a short tour of the library. Each row puts what plain C++
 // gives beside what the saturating classes give; a "why" line under a result
 // that looks wrong names the rule that gives it. Values print through the

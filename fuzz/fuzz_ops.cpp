@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Coverage-guided fuzzing of every exported function against the models:
 // each row of the export table (tests/support/exports.h) runs on operands
 // decoded from the input, two of each type. A disagreement with a model, a

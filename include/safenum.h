@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safenum: saturating number types.
 //
 // safeint    a signed 32-bit integer whose arithmetic saturates at +-2147483647

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safenum_io.h: stream output for safeint, safefloat and safedouble.
 //
 // Opt-in: include it beside safenum.h where values are printed. It is all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // One driver per family of the library: every row of the export table
 // (support/exports.h) in the family, on every pair of edge values, random
 // pairs and pairs aimed at each rung's threshold, against the models. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // A client built with fast-math sets flush-to-zero and denormals-are-zero
 // for the whole process at start-up. Subnormal results and operands then
 // change, but what the classes promise must hold: no result beyond the

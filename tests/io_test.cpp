@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safenum_io.h prints the exact stored value: over the edge values and
 // random patterns of each class, the printed text reads back (strtoll,
 // strtof, strtod) as the object's own stored value, sign and NaN included,

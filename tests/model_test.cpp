@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The models against values the rules state outright, so that a model that
 // drifted from the rules cannot agree with a library that drifted with it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The two baselines of the loop family, inline in their loops as a user
 // would write them: the plain operation, and a hand-written saturating one
 // (__builtin_*_overflow clamped to +-2147483647 for int, the operation then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The library's loops, compiled twice: with SAFENUM_HEADER_ONLY, where every
 // operation is inline in the loop, and against the library, where each is a
 // call. The source is the same, as a user's would be.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The loop family: one pass of `out[i] = a[i] op b[i]` over arrays of
 // operand pairs, for + - * / of each class, in four forms that the driver
 // times side by side: the plain operation, a hand-written saturating one

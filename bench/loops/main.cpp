@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safenum-loops: the loop family. For + - * / of each class, one pass of
 // out[i] = a[i] op b[i] over 4096 operand pairs, one operand in eight an
 // edge value, in four forms: plain, hand-written saturating, header-only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Every out-of-line definition of the library. The shared and static
 // libraries compile this once (src/); the header-only build (see safenum.h)
 // includes it in every translation unit, where each definition is inline.

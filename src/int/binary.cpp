@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint's binary operators, compiled once for the library.
 #include "safenum/int/binary-inl.h"

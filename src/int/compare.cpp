@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint's relations, compiled once for the library.
 #include "safenum/int/compare-inl.h"

@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint's construction, assignment and conversions, compiled once for the library.
 #include "safenum/int/safeint-inl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Copy constructor, copy assignment and destructor of safeint, safefloat and
 // safedouble, exported by their decorated names from the 32-bit DLL.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The DLL's entry point: the frame an MFC client program expects around the
 // library. It carries an application object and a module state of the
 // library's own, registers the library in the chain of loaded libraries, and

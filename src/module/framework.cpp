@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The library's own stand-in for the application framework and the C
 // runtime's DLL start and end, as far as the frame uses them (see
 // framework.h). Memory comes from MSVCRT.dll, the static constructors are

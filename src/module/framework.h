@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The seam between the DLL's frame (dllmain.cpp) and the platform: every
 // call the frame makes goes to a name declared here, and nothing else of the
 // platform is used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Loads, calls and unloads the shared library many times, from four threads
 // at once. Run under AddressSanitizer with leak detection, it shows that a
 // load, a call and an unload leave nothing behind.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Brings the client in consumer/ to safenum each way the README names, exactly
 # as it writes them, and runs it: find_package and pkg-config (PKG_CONFIG_PATH
 # and a run path) from an install into a prefix outside the system paths,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // One side of a program that mixes the two builds: this translation unit is
 // header-only and hands a safeint to a function defined in a linked one.
 #define SAFENUM_HEADER_ONLY

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The other side: a linked translation unit.
 #include "safenum.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The library's results against the models', bit for bit. The first few
 // disagreements go to the caller's sink with their operands.
 #ifndef SAFENUM_TESTS_SUPPORT_CHECK_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The operands the drivers run the export table's rows on: every pair of
 // edge values, random bit patterns, and operands aimed at each rung's
 // threshold. How many random operands a row draws scales with

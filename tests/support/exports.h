@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Every exported function of the library, once, as a row
 //   ROW(A, B, library call, model result)
 // checked on every operand a of list A and b of list B (NONE: one unused

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The library side of the export table (exports.h): the objects a row's
 // library call works on. Uses nothing but the public header, so that the
 // Windows client, which has no standard library, can include it too.

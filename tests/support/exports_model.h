@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The model side of the export table (exports.h): the values a row's
 // objects hold, and the temporary an operator makes of its plain operand.
 #ifndef SAFENUM_TESTS_SUPPORT_EXPORTS_MODEL_H

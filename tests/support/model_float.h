@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The rules of safefloat and safedouble, read rung by rung in plain double
 // precision, as an independent reference for the library. Every threshold
 // test is one comparison read in its form (below, equal, above); the ladders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The safeint rules, read step by step in exact 64-bit arithmetic, as an
 // independent reference for the library. Nothing here calls the library or
 // shares code with it; where a rule states a test in double or single

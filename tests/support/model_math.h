@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The math and limit functions, read from their rules on top of the class
 // models. Nothing here calls the library.
 #ifndef SAFENUM_TESTS_SUPPORT_MODEL_MATH_H

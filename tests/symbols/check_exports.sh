@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # Compares the dynamic symbols a shared libsafenum exports with the checked-in
 # list of the public interface, exactly: one missing or one extra export fails.
 # Then counts the free operators and functions by kind and checks the counts.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # No number operation allocates: the shared library imports no allocation
 # function at all (its undefined dynamic symbols).
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Checks that everything carrying safenum's version agrees with the project's
 # version, each read back from what the build wrote:
 #   cmake -DVERSION=1.2.3.4 -DHEADER=<version.h> [-DPC=<safenum.pc>]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # Checks the import table of a Windows program or DLL. Each import is a line
 # "DLL function" (KERNEL32.dll LocalAlloc); each rule counts the lines that
 # match an extended regular expression and wants a number of them, or all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // An MSVC-ABI client of safenum.dll, linked with safenum.lib: calls every
 // exported function on the operands of operands.h (every row of the export
 // table tests/support/exports.h), copies, assigns, destroys and passes objects

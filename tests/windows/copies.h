@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Rows for the Windows clients, in the form of the export table
 // (tests/support/exports.h)
 //   ROW(A, B, library call, model result)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The DLL's frame under the Windows loader (wine).
 //
 // safenum-frame-probe.dll is the frame built to report each of its calls and

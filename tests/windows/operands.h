@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The operands the Windows client runs every row of the export table
 // (tests/support/exports.h) on: edge values of each type, NaNs and
 // infinities included. The reference generator runs the models on the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Writes the reference results of the Windows client test: for every row of
 // the export table and of the copy rows (copies.h) and every pair of its
 // operands, the bits of the model's result, in order. Built and run on the build machine; it never sees the library.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The library's one window on the private fields of the three classes. An
 // object made here stores its raw value without any test.
 #ifndef SAFENUM_COMMON_ACCESS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // What the library asks of a compiler beyond standard C++, each behind a
 // check, with the standard spelling used wherever the check fails (as with
 // Microsoft's compiler).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The form every ladder of the library is written in: its rungs in the
 // order of its rules, first rung first, each with its test and its value,
 // and last the value where no rung fires:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The little the library takes from a language runtime: fixed-width
 // integers, floating limits, sqrt, fabs, copysign, isnan and memcpy,
 // under the library's own names in safenum::rt. Every source file includes

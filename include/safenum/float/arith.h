@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The floating arithmetic, written once over the traits type and
 // instantiated for both classes. Each ladder reads in the order of its
 // rules, first rung first (common/first_match.h), every rung a comparison

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The core floating operators: every floating expression ends up here.
 #ifndef SAFENUM_FLOAT_BINARY_INL_H
 #define SAFENUM_FLOAT_BINARY_INL_H

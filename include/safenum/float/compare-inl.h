@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The floating relations: one comparison of the stored numbers, read in the
 // comparison forms, so an unordered pair (a NaN on either side) counts as
 // less and as equal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The in-place arithmetic of the floating classes. Each member reads both
 // operands before it writes the field once, so the right operand may be the
 // left object itself.

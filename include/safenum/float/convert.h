@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Conversions of the floating classes, written once over the traits type.
 #ifndef SAFENUM_FLOAT_CONVERT_H
 #define SAFENUM_FLOAT_CONVERT_H

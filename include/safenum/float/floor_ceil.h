@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Floor and ceiling of a double, exact, computed by the library itself on
 // the lanes (float/lane.h): no C runtime's floor or ceil, so every build
 // gives the same bits, and SSE2 suffices where the lanes are SSE2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The lanes the floating ladders are evaluated on: a `lane` is a double
 // whose comparisons yield masks, each rung a comparison and a masked
 // selection (common/first_match.h). A `single_lane` offers the same in

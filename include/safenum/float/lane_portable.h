@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The portable form of the lanes, in plain C++ and written once for both
 // precisions: a lane holds a value of type F, a mask holds all ones or all
 // zeros in the unsigned type U of F's width, and the selections work on the

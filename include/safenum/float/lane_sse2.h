@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The SSE2 form of the lanes: a lane is the low half of an XMM register,
 // a mask is all ones or all zeros in it, and an operation is one to three
 // instructions. Included through float/lane.h only.

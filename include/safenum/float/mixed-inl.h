@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Floating operators with one plain or safeint operand. Each converts that
 // operand into a temporary with the floating class's own constructor and
 // hands both operands, in the written order, to the core operator. A float

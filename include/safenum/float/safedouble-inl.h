@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safedouble: construction, assignment and conversions. Every body forwards
 // to the implementation shared with safefloat.
 #ifndef SAFENUM_FLOAT_SAFEDOUBLE_INL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safefloat: construction, assignment and conversions. Every body forwards to
 // the implementation shared with safedouble.
 #ifndef SAFENUM_FLOAT_SAFEFLOAT_INL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The saturating construction: the constructor of a floating class from a
 // double, the only path into a floating object that saturates. Every result
 // of a free floating operator leaves through it as well.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The twin floating classes share every algorithm; what differs between them
 // is gathered here in one small traits type per class. Also here: the
 // comparison forms that every floating threshold test is read in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint binary operators. The four core operators hand their raw values
 // to the core operations (int/core.h); every mixed overload only converts
 // its plain operand into a temporary t with safeint's own constructor and

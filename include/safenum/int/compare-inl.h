@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint relations: one signed comparison of the two stored integers.
 // Saturated values compare as the integers that hold them.
 #ifndef SAFENUM_INT_COMPARE_INL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint compound assignment: +=, *= and /=. Each reads both operands
 // before its single store, so an object combined with itself behaves as if
 // the right operand were a copy. The tests of += and *= are their own and

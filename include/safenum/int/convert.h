@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The two ways a plain floating number becomes a safeint value. The binary
 // operators convert their float and double operands through these as well.
 #ifndef SAFENUM_INT_CONVERT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The four core safeint operations on raw values, shared by the exported
 // core operators (and so by every mixed overload) and, for the quotient, by
 // operator/=. Each ladder reads in the order of its rules, first rung

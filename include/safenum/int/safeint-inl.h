@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // safeint: construction, assignment and the conversions back to plain numbers.
 #ifndef SAFENUM_INT_SAFEINT_INL_H
 #define SAFENUM_INT_SAFEINT_INL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The limit functions. None reads its argument: it only selects the overload.
 #ifndef SAFENUM_LIMITS_LIMITS_INL_H
 #define SAFENUM_LIMITS_LIMITS_INL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The saturation limits of the three classes, and the few constants that
 // more than one part of the library tests against. Each algorithm names its
 // own thresholds beside its code, derived from these where they derive.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Math functions over the three classes. Each one is built from the classes'
 // own pieces: the constructors (the saturating construction for the floating
 // classes, the rounding conversion for safeint), the relations and safeint's

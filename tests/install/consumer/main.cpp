@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // A client of the library: the README's first example, printed with the
 // opt-in stream output, after the version it was compiled against. Exits
 // non-zero unless the sum saturated.

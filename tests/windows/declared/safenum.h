@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The interface of safenum.dll declared as a program built with Microsoft's
 // compiler against the interface as listed (and not against safenum.h) would
 // declare it: whole classes imported, with the copy constructor, the copy
