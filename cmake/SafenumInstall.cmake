@@ -11,6 +11,8 @@ install(TARGETS safenum
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The headers safenum.h includes, and the opt-in ones beside them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
 install(EXPORT safenumTargets
