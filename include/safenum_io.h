@@ -68,25 +68,27 @@ std::ostream& put(std::ostream& os, Float value) {
     r = std::to_chars(first, last, value);
   }
   text.resize(static_cast<std::size_t>(r.ptr - first));
+  // Hexadecimal notation with its prefix, as a double prints it.
+  if (field == (std::ios_base::fixed | std::ios_base::scientific) && (value == value) && value - value == 0) {
+    text.insert(text[0] == '-' ? 1 : 0, "0x");
+  }
   return os << text;
 }
 
 // The text of one plain number at the stream's position: a sign, digits, a
 // point, an exponent with its sign, or the letters of inf, infinity and nan.
-// Returns whether it holds anything but letters and signs of a word.
 inline std::string take_number(std::istream& is) {
   std::string text;
-  const std::string word_letters = "infatyINFATY";
-  for (int c = is.peek(); c != std::char_traits<char>::eof(); c = is.peek()) {
+  std::streambuf* const buffer = is.rdbuf();
+  int c = buffer->sgetc();
+  for (; c != std::char_traits<char>::eof(); c = buffer->snextc()) {
     const char ch = static_cast<char>(c);
     const bool sign = (ch == '+' || ch == '-') && (text.empty() || text.back() == 'e' || text.back() == 'E');
-    const bool digit = ch >= '0' && ch <= '9';
-    const bool other = ch == '.' || word_letters.find(ch) != std::string::npos;
-    if (!sign && !digit && !other) break;
+    const bool other = (ch >= '0' && ch <= '9') || std::string(".eEinfatyINFATY").find(ch) != std::string::npos;
+    if (!sign && !other) break;
     text.push_back(ch);
-    is.get();
   }
-  if (is.peek() == std::char_traits<char>::eof()) is.setstate(std::ios_base::eofbit);
+  if (c == std::char_traits<char>::eof()) is.setstate(std::ios_base::eofbit);
   return text;
 }
 
@@ -98,7 +100,9 @@ std::istream& get(std::istream& is, Class& out) {
   if (!ok) return is;
   const std::string text = take_number(is);
   char* end = nullptr;
-  if (text.find_first_of(".eEinfatyINFATY") == std::string::npos) {
+  // An integer into a safeint keeps every digit (-2147483648 included); all
+  // else is read as a double.
+  if (safenum::detail::is_safeint<Class>::value && text.find_first_of(".eEinfatyINFATY") == std::string::npos) {
     const long long whole = std::strtoll(text.c_str(), &end, 10);
     if (!text.empty() && end == text.c_str() + text.size()) {
       out = Class(whole);
