@@ -22,17 +22,13 @@ bool check(const Values& values) {
   std::map<Class, int> map;
   std::priority_queue<Class> heap;
   std::unordered_set<Class, safenum::value_hash, safenum::value_equal> hashed;
-  for (auto v : values) {
-    const Class x(v);
-    sorted.push_back(x);
-    map[x] = 1;
-    heap.push(x);
-    hashed.insert(x);
-    if (Class(x).Function_1978() == Class(x).Function_1978()) numbers.push_back(Class(x).Function_1978());
+  for (Class x : values) {
+    sorted.push_back(x), map[x] = 1, heap.push(x), hashed.insert(x);
+    if (x.Function_1978() == x.Function_1978()) numbers.push_back(x.Function_1978());
   }
   std::sort(sorted.begin(), sorted.end(), safenum::nan_last());
   std::vector<double> order;
-  for (Class x : sorted) order.push_back(x.Function_1978());
+  for (Class x : sorted) order.push_back(x.Function_1978());  // the NaNs last, the numbers by <
   const std::size_t nans = values.size() - numbers.size(), keys = std::set<double>(numbers.begin(), numbers.end()).size() + (nans > 0);
   const bool ok = std::is_sorted(order.begin(), order.begin() + numbers.size()) &&
                   std::all_of(order.begin() + numbers.size(), order.end(), [](double v) { return v != v; }) &&

@@ -36,13 +36,12 @@ std::string printf_text(const char* format, int precision, double v) {
   return text;
 }
 
-// The object read back from text by operator>>, and whether that failed.
+// The object operator>> reads from text, and whether that failed.
 template <class T>
 std::pair<T, bool> scan(const std::string& text) {
   std::istringstream is(text);
   T object;
-  is >> object;
-  return {object, is.fail()};
+  return {object, (is >> object).fail()};
 }
 
 float read(const std::string& s, float) { return std::strtof(s.c_str(), nullptr); }
@@ -51,10 +50,11 @@ double read(const std::string& s, double) { return std::strtod(s.c_str(), nullpt
 template <class S, class Object>
 void expect_exact(const Object& object) {
   const S value = checks::value_of(object);
-  const auto same = [&](S back) { return checks::identical(back, value) || (std::isnan(value) && std::signbit(back) == std::signbit(value)); };
   for (auto notation : {std::ios_base::fmtflags{}, std::ios_base::fixed | std::ios_base::scientific}) {
     const std::string text = print(object, notation);
-    EXPECT_TRUE(same(read(text, value))) << text << " for " << checks::text(value);
+    const S back = read(text, value);
+    EXPECT_TRUE(checks::identical(back, value) || (std::isnan(value) && std::signbit(back) == std::signbit(value)))
+        << text << " for " << checks::text(value);
   }
   for (int precision : {0, 2, 6}) {
     EXPECT_EQ(print(object, std::ios_base::fixed, 0, precision), printf_text("%.*f", precision, value));
@@ -64,16 +64,11 @@ void expect_exact(const Object& object) {
   EXPECT_TRUE(!failed && (checks::identical(checks::value_of(back), model::construct<model::class_of<S>>(value)) ||
                           (std::isnan(value) && std::isnan(checks::value_of(back)))))
       << print(object);
-  if (std::isfinite(value) && print(object).find_first_of(".e") != std::string::npos) {
-    // The significant digits of the shortest text (an integral value may print in full),
-    // without the zeros that only place the point.
-    std::string digits = print(object);
-    digits = digits.substr(0, digits.find('e'));
-    digits.erase(std::remove_if(digits.begin(), digits.end(), [](char c) { return !::isdigit(c); }), digits.end());
-    digits = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
-    digits = digits.substr(0, digits.find_last_not_of('0') + 1);
-    EXPECT_TRUE(digits.size() <= 1 || read(printf_text("%.*e", int(digits.size()) - 2, value), value) != value)
-        << print(object);
+  const std::string shortest = print(object), mantissa = shortest.substr(0, shortest.find('e'));
+  if (std::isfinite(value) && shortest.find_first_of(".e") != std::string::npos) {  // an integer may print in full
+    const auto digits = std::count_if(mantissa.begin(), mantissa.end(), ::isdigit) -
+                        std::count(mantissa.begin(), mantissa.begin() + mantissa.find_first_of("123456789"), '0');
+    EXPECT_TRUE(digits <= 1 || read(printf_text("%.*e", int(digits) - 2, value), value) != value) << shortest;
   }
   EXPECT_EQ(print(object, {}, int(print(object).size()) + 2), "**" + print(object));
 }
