@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS safenum
+install(TARGETS safenum safenum_header_only
   EXPORT safenumTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -11,8 +11,10 @@ install(TARGETS safenum
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-# The headers safenum.h includes, and the opt-in ones beside them.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The implementation, which the header-only build includes, and the headers
+# safenum.h always includes (safenum/stdlib.h) or offers (safenum/fmt.h, ...).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 set(SAFENUM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/safenum)
 install(EXPORT safenumTargets

@@ -10,9 +10,31 @@
 #ifndef SAFENUM_H
 #define SAFENUM_H
 
-// SAFENUM_API marks the library's public interface. Everything else in the
-// library is hidden, so the same header serves an ELF shared object, a static
-// library and a Windows DLL.
+// Two ways to use the library, with the same results to the bit:
+//
+// - linked (the default): this header declares the interface, and the
+//   program links the shared library (libsafenum.so, safenum.dll) or the
+//   static one, which compiles the implementation once;
+// - header-only: with SAFENUM_HEADER_ONLY defined before this header is
+//   included, every class, operator and function is defined inline here,
+//   and there is nothing to link. Its classes live in an inline namespace
+//   of their own, so they keep their names in code but are other types than
+//   the linked build's: a program that passes an object between the two
+//   kinds of translation unit fails to link instead of mixing them.
+//
+// SAFENUM_API marks the library's public interface in the linked build.
+// Everything else in the library is hidden, so the same header serves an ELF
+// shared object, a static library and a Windows DLL. SAFENUM_FUNC opens
+// each out-of-line definition, which is inline only in the header-only build.
+#if defined(SAFENUM_HEADER_ONLY)
+#define SAFENUM_API
+#define SAFENUM_FUNC inline
+#define SAFENUM_BEGIN_ABI inline namespace safenum_header_only {
+#define SAFENUM_END_ABI }
+#else
+#define SAFENUM_FUNC
+#define SAFENUM_BEGIN_ABI
+#define SAFENUM_END_ABI
 #if defined(SAFENUM_STATIC)
 #define SAFENUM_API
 #elif defined(_WIN32) || defined(__CYGWIN__)
@@ -26,6 +48,7 @@
 #else
 #define SAFENUM_API
 #endif
+#endif
 
 #include "safenum/stdlib/members.h"
 
@@ -35,6 +58,8 @@ namespace detail {
 struct access;
 }  // namespace detail
 }  // namespace safenum
+
+SAFENUM_BEGIN_ABI
 
 class safefloat;
 class safedouble;
@@ -363,8 +388,15 @@ SAFENUM_API safedouble ceil(safedouble& x);
 // Magnitude; -2147483647 and -2147483648 give 2147483647.
 SAFENUM_API safeint abs(const safeint& x);
 
+SAFENUM_END_ABI
+
 // numeric_limits, orderings, hashing, relations with plain numbers and the
-// mixed operators the list above lacks; all inline.
+// mixed operators the list above lacks; all inline. (Before the definitions
+// of the header-only build, which the strict mode's refusals must precede.)
 #include "safenum/stdlib.h"
+
+#if defined(SAFENUM_HEADER_ONLY)
+#include "safenum/safenum-inl.h"
+#endif
 
 #endif  // SAFENUM_H

@@ -106,8 +106,10 @@ SAFENUM_SAFEINT_OPERATORS(safedouble)
 #undef SAFENUM_SAFEINT
 
 // The exported safeint operators with a float or double operand, refused in
-// the strict mode (the library itself still exports them).
+// the strict mode (the library itself still exports them): declared again,
+// beside the first declarations, with the refusal.
 #if defined(SAFENUM_STRICT) && !defined(SAFENUM_BUILDING)
+SAFENUM_BEGIN_ABI
 #define SAFENUM_REFUSE_MIXED(op, Plain)                                            \
   SAFENUM_ROUNDS_OPERAND() SAFENUM_API safeint operator op(const safeint& a, const Plain& b); \
   SAFENUM_ROUNDS_OPERAND() SAFENUM_API safeint operator op(const Plain& a, const safeint& b);
@@ -120,6 +122,7 @@ SAFENUM_REFUSE_MIXED(*, double)
 SAFENUM_REFUSE_MIXED(/, float)
 SAFENUM_REFUSE_MIXED(/, double)
 #undef SAFENUM_REFUSE_MIXED
+SAFENUM_END_ABI
 #endif
 
 // ---------------------------------------------------------------------------
@@ -132,6 +135,9 @@ SAFENUM_REFUSE_MIXED(/, double)
 #include <limits>
 
 namespace safenum {
+// Beside the classes of the build, so that the header-only build's are other
+// classes than the linked build's.
+SAFENUM_BEGIN_ABI
 
 // A strict weak order for sorting and ordered containers: the order of <
 // among numbers, -0.0 and +0.0 equivalent, and every NaN after every number,
@@ -178,6 +184,8 @@ struct value_hash {
   // Every NaN alike, and a zero of either sign as +0.0.
   static std::size_t of(double v) noexcept { return v != v ? 0 : std::hash<double>()(v == 0 ? 0.0 : v); }
 };
+
+SAFENUM_END_ABI
 
 namespace detail {
 

@@ -71,6 +71,10 @@ readelf -d "$work/package/app" | grep -q 'NEEDED.*\[libsafenum\.so\.1\]' \
   || fail "the client does not need libsafenum.so.1"
 step "pkg-config"
 pkg_config_app "$work/pc-app"
+step "find_package, header-only"
+run_app package "$work/header-only" -DCMAKE_PREFIX_PATH="$work/prefix" \
+  -DTARGET_NAME=safenum::header_only
+! readelf -d "$work/header-only/app" | grep -q libsafenum || fail "a header-only client needs a .so"
 
 # Neither may need GoogleTest nor build the tests or the demo.
 step "add_subdirectory"

@@ -8,7 +8,7 @@
 // result travels through memory and keeps its bits. And where two NaN
 // operands meet in a sum or product, the compiler may put either one first,
 // so the result is either one's NaN.
-#include "module/runtime.h"
+#include "safenum/common/runtime.h"
 #include "exports_library.h"
 #include "operands.h"
 #include "reference.h"

@@ -7,7 +7,7 @@
 // is injected and must fail the load, with everything constructed destroyed.
 // safenum.dll itself is loaded and freed many times, with threads, its
 // exports found by decorated name, and its version resource read.
-#include "module/runtime.h"
+#include "safenum/common/runtime.h"
 
 using HMODULE = struct HINSTANCE__*;
 using DWORD = unsigned long;

@@ -1,5 +1,6 @@
 // The little the library takes from a language runtime: fixed-width
-// integers, floating limits, sqrt, floor, ceil, fabs, isnan and memcpy,
+// integers, floating limits, sqrt, floor, ceil, fabs, copysign, isnan and
+// memcpy,
 // under the library's own names in safenum::rt. Every source file includes
 // this header rather than the standard headers themselves.
 //
@@ -10,8 +11,8 @@
 // become instructions; floor and ceil without SSE4.1 become calls to
 // MSVCRT.dll's floor and ceil. (Freestanding, <emmintrin.h> leaves out
 // <mm_malloc.h> and its absent <stdlib.h> itself.)
-#ifndef SAFENUM_SRC_MODULE_RUNTIME_H
-#define SAFENUM_SRC_MODULE_RUNTIME_H
+#ifndef SAFENUM_COMMON_RUNTIME_H
+#define SAFENUM_COMMON_RUNTIME_H
 
 #if __STDC_HOSTED__
 
@@ -26,6 +27,7 @@ using std::int64_t;
 using std::uint32_t;
 using std::uint64_t;
 using std::ceil;
+using std::copysign;
 using std::fabs;
 using std::floor;
 using std::isnan;
@@ -48,7 +50,10 @@ using ::int64_t;
 using ::uint32_t;
 using ::uint64_t;
 inline double ceil(double x) { return __builtin_ceil(x); }
+inline double copysign(double x, double y) { return __builtin_copysign(x, y); }
+inline float copysign(float x, float y) { return __builtin_copysignf(x, y); }
 inline double fabs(double x) { return __builtin_fabs(x); }
+inline float fabs(float x) { return __builtin_fabsf(x); }
 inline double floor(double x) { return __builtin_floor(x); }
 inline bool isnan(double x) { return __builtin_isnan(x); }
 inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
@@ -63,4 +68,4 @@ extern "C" __declspec(selectany) int _fltused = 1;
 
 #endif
 
-#endif  // SAFENUM_SRC_MODULE_RUNTIME_H
+#endif  // SAFENUM_COMMON_RUNTIME_H

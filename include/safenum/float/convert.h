@@ -1,11 +1,11 @@
 // Conversions of the floating classes, written once over the traits type.
-#ifndef SAFENUM_SRC_FLOAT_CONVERT_H
-#define SAFENUM_SRC_FLOAT_CONVERT_H
+#ifndef SAFENUM_FLOAT_CONVERT_H
+#define SAFENUM_FLOAT_CONVERT_H
 
-#include "float/lane.h"
-#include "float/traits.h"
-#include "limits/limits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/float/traits.h"
+#include "safenum/limits/limits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -57,4 +57,4 @@ inline int is_saturated(typename Traits::stored v) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_CONVERT_H
+#endif  // SAFENUM_FLOAT_CONVERT_H

@@ -1,8 +1,7 @@
 // The floating arithmetic, written once over the traits type and
 // instantiated for both classes. Each ladder reads in the order of its
-// rules, first rung first (limits/first_match.h), every rung a comparison
-// and a selection on lanes (float/lane.h), so that no operand, however
-// unusual, costs a mispredicted jump. Where a rung's test is made in
+// rules, first rung first (common/first_match.h), every rung a comparison
+// and a selection on lanes (float/lane.h). Where a rung's test is made in
 // another form than its rule's, for speed, that form is one named piece
 // just above the ladder, which says why it is the same test.
 //
@@ -17,16 +16,29 @@
 // magnitude, and s the sign factor: negative exactly when one operand is
 // below zero and the other is not (a NaN counts as below zero, a zero of
 // either sign does not).
-#ifndef SAFENUM_SRC_FLOAT_ARITH_H
-#define SAFENUM_SRC_FLOAT_ARITH_H
+#ifndef SAFENUM_FLOAT_ARITH_H
+#define SAFENUM_FLOAT_ARITH_H
 
-#include "float/lane.h"
-#include "float/saturate.h"
-#include "float/traits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/float/saturate.h"
+#include "safenum/float/traits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
+
+// A magnitude of zero, or a NaN: the magnitude not above zero.
+template <class L>
+auto zero_or_nan(L magnitude) {
+  return not_above(magnitude, L::of(0.0));
+}
+
+// The bit-pattern test for the ceiling: an ordered equality with C, which
+// only C's own bits pass and a NaN never does.
+template <class T, class L>
+auto is_ceiling(L magnitude) {
+  return same_number(magnitude, L::of(T::ceiling));
+}
 
 // ---------------------------------------------------------------------------
 // Division
@@ -52,9 +64,11 @@ L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
 // the value of its first rung only: a new +0.0 for the operator, the left
 // value itself for the member.
 //
-// The quotient is formed with 1 in place of a divisor that compares equal
-// to zero (a zero, a NaN, or under denormals-are-zero a subnormal), so that
+// The quotient is formed with 1 added to a divisor that compares equal to
+// zero (a zero, a NaN, or under denormals-are-zero a subnormal), so that
 // nothing is ever divided by zero; that divisor's rung decides the result.
+// (An addition rather than a selection of the divisor, so that compilers
+// keep the division out of any branch and vectorize it.)
 //
 // For safefloat it runs in single precision: C*B and m*B are exact there
 // too, and the quotient of two floats rounded to single is their double
@@ -65,17 +79,17 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
   const L A = magnitude(a), B = magnitude(b);
   const auto negative = below(a, zero) ^ below(b, zero);  // s is -1
-  const auto zero_divisor = not_above(B, zero);           // b equal to zero
+  const auto zero_divisor = zero_or_nan(B);
   return first_match(
       // A zero (or NaN) dividend, whatever the divisor.
-      rung(not_above(A, zero), for_zero_dividend),
+      rung(zero_or_nan(A), for_zero_dividend),
       // A saturated dividend, or a zero (or NaN) divisor: s*C.
-      rung(same(A, C) | zero_divisor, negated_where(negative, C)),
+      rung(is_ceiling<T>(A) | zero_divisor, negated_where(negative, C)),
       // A saturated divisor: +0.0.
-      rung(same(B, C), zero),
+      rung(is_ceiling<T>(B), zero),
       // A divisor below 1 with C*B not above A: s*C; a divisor not below 1
       // with m*B not below A: s*m; otherwise the quotient.
-      quotient_within_limits<T>(A, select(zero_divisor, one, B), below(B, one), negative));
+      quotient_within_limits<T>(A, B + only_where(zero_divisor, one), below(B, one), negative));
 }
 
 // ---------------------------------------------------------------------------
@@ -86,25 +100,34 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
 // or NaN exactly where a factor is, or where two nonzero factors give a
 // product that rounds to zero, both below 1 and far below m, which the
 // ladder sends to +0.0 all the same.
-inline lane_mask zero_or_nan_factor(lane P) { return not_above(P, lane::of(0.0)); }
+inline lane_mask zero_or_nan_factor(lane P) { return zero_or_nan(P); }
 
 // C/A, rounded to double, not above B, for A and B not below 1: the
-// product reaching C. The rounded product P decides it, but in one place,
-// without the division. A P not below C comes from an exact product of at
-// least C(1 - 2^-54), so C/A lies less than half a unit in B's last place
-// above B and rounds onto B or below it. A P below the double just below C
-// is at most C(1 - 2^-52) and comes from an exact product of at most
-// C(1 - 3 * 2^-54), so C/A lies more than half a unit beyond B and rounds
-// above it. Only a P just below C, which ordinary factors never give, takes
-// the division (by an A of at least 1, wherever the answer is used).
+// product reaching C, decided by the rounded product P.
+//   P >= C                  => AB >= C(1 - 2^-54)   => C/A < B(1 + 2^-53)
+//                           => C/A rounds onto B or below;
+//   P < C(1 - 2^-53)        => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)
+//                           => C/A rounds above B.
+// Only a P just below C needs the quotient itself (just_below_ceiling_
+// reaches_it). For safefloat the product of two singles is exact in
+// double, so P is never just below C and C/A is not above B exactly where
+// P is not below C.
 template <class T>
-lane_mask ceiling_over_a_not_above_b(lane A, lane B, lane P) {
-  const lane C = lane::of(T::ceiling);
-  constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
-  if (any(same(P, lane::of(just_below_C)))) {
-    return not_above(C / max(A, lane::of(1.0)), B);
+lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
+  const lane one = lane::of(1.0);
+  if constexpr (T::exact_product) {
+    return below(one, one);  // never
+  } else {
+    constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
+    const lane_mask just_below = same_number(P, lane::of(just_below_C));
+    // The quotient is formed where P is just below C only, behind a jump
+    // that ordinary factors take the same way, on lanes of one operation at
+    // a time; on lanes a compiler widens over a loop it is formed for every
+    // pair (A where it is at least 1, else A + 1) and chosen.
+    if (kLanesTakeRareJumps && !any(just_below)) return just_below;
+    const lane divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
+    return just_below & not_above(lane::of(T::ceiling) / divisor, B);
   }
-  return not_below(P, C);
 }
 
 // (A*C)*(B*C) below C, for A and B below 1: the product below m, tested as
@@ -117,15 +140,20 @@ lane_mask scaled_product_below_ceiling(lane A, lane B) {
   return below((A * lane::of(T::ceiling)) * B, lane::of(1.0));
 }
 
-// The multiplication ladder, shared by operator* and operator*=, which
-// differ only in what they do with its result. It runs in double precision
-// for both classes, since its tests look at the unrounded double values.
-template <class T>
+// The multiplication ladder, shared by operator* and operator*=. It runs
+// in double precision for both classes, since its tests look at the
+// unrounded double values. The operator's result leaves through the
+// saturating construction (delivered), the member's is stored as it is.
+template <class T, bool delivered>
 lane product_ladder(lane a, lane b) {
   const lane zero = lane::of(0.0), one = lane::of(1.0), C = lane::of(T::ceiling);
   const lane A = magnitude(a), B = magnitude(b);
   const lane product = a * b, P = magnitude(product);
   const lane_mask a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
+  // A P not below C reaches C; the construction gives a delivered one s*C
+  // itself, P being the product's magnitude and s its sign.
+  const lane_mask reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
+                              (delivered ? below(one, one) : not_below(P, C));
   // s*C: wherever it is taken neither factor is zero or NaN, so the sign of
   // the product is the sign factor.
   const lane signed_ceiling = with_sign_of(product, C);
@@ -134,8 +162,7 @@ lane product_ladder(lane a, lane b) {
       rung(zero_or_nan_factor(P), zero),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
-      rung(same(A, C) | same(B, C) |
-               (a_not_below_1 & b_not_below_1 & ceiling_over_a_not_above_b<T>(A, B, P)),
+      rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
            signed_ceiling),
       // A and B below 1 (neither not below 1) with (A*C)*(B*C) below C, the
       // product below m: +0.0.
@@ -173,9 +200,9 @@ typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
   const auto half_sum_not_above_minus_H = not_above(sum, minus_C);
   return T::store(first_match(
       // A saturated (or NaN) left value is kept.
-      rung(equal(A, C), a),
+      rung(equal_or_nan(A, C), a),
       // A saturated (or NaN) right value replaces it.
-      rung(equal(B, C), b),
+      rung(equal_or_nan(B, C), b),
       // An operand of magnitude not above 2m: the plain sum.
       rung(not_above(A, two_m) | not_above(B, two_m), sum),
       // The half-sum not below H: +C.
@@ -184,41 +211,6 @@ typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
       rung(half_sum_not_above_minus_H, minus_C),
       // Otherwise the sum.
       sum));
-}
-
-// Whether the operands' signs carry a sum one way, both above zero or both
-// below zero: their product above zero. A NaN, a zero or two opposite
-// signs make it not above zero; so do two operands so small that their
-// product rounds to zero, but their half magnitudes lie far below H. For a
-// difference, a above zero and b below it or the other way round: their
-// product below zero.
-inline lane_mask signs_carry_sum(lane a, lane b) { return above(a * b, lane::of(0.0)); }
-inline lane_mask signs_carry_difference(lane a, lane b) { return above(lane::of(0.0), a * b); }
-
-// The ladder of the free operator+ and operator-, on the half magnitudes
-// and the operands' strict signs; the two differ only in which signs carry
-// the result one way and in the plain result.
-//
-// Its test of the half magnitudes is made on the plain result: where the
-// signs carry one way, the plain result's magnitude is A + B rounded. Above
-// 2m both halves are exact, so h = A/2 + B/2 is that magnitude halved (or,
-// where it overflows to infinity, at least H all the same). Where one
-// magnitude is at most 2m (only for safedouble: in double precision the
-// half of a safefloat operand is always exact), h and A + B rounded are
-// both decided by the other magnitude alone, which is far coarser: h is not
-// below H, and A + B rounded not below C, exactly when that magnitude is
-// not below C. So h is not below H exactly when the plain result's
-// magnitude is not below C.
-template <class T>
-typename T::object sum_ladder(lane a, lane_mask signs_carry_one_way, lane plain) {
-  const lane C = lane::of(T::ceiling);
-  const lane_mask half_magnitudes_not_below_H = not_below(magnitude(plain), C);
-  return deliver<T>(first_match(
-      // h = A/2 + B/2 not below H, with signs that carry the result one
-      // way: C, with the sign of a (+C upwards, -C downwards).
-      rung(half_magnitudes_not_below_H & signs_carry_one_way, with_sign_of(a, C)),
-      // Otherwise the plain sum or difference.
-      plain));
 }
 
 // ---------------------------------------------------------------------------
@@ -235,19 +227,28 @@ typename T::object core_div(const typename T::object& x, const typename T::objec
 
 template <class T>
 typename T::object core_mul(const typename T::object& x, const typename T::object& y) {
-  return deliver<T>(product_ladder<T>(lane_of(access::get(x)), lane_of(access::get(y))));
+  return deliver<T>(product_ladder<T, true>(lane_of(access::get(x)), lane_of(access::get(y))));
 }
 
+// The free sum and difference: the plain result through the saturating
+// construction, which carries their one rule beside it. That rung, half
+// magnitudes A/2 + B/2 not below H with signs that carry the result one way,
+// gives C with the sign of a; wherever it fires the plain result has the
+// sign of a and a magnitude not below C, which the construction takes to
+// that C.
+//
+// They run in the class's own precision: a sum or difference of two floats
+// rounded to single is their double result rounded once to single (a
+// double carries more than twice the single significand plus two bits),
+// and the construction keeps C and order, so it limits either alike.
 template <class T>
 typename T::object core_add(const typename T::object& x, const typename T::object& y) {
-  const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
-  return sum_ladder<T>(a, signs_carry_sum(a, b), a + b);
+  return deliver<T>(T::load(access::get(x)) + T::load(access::get(y)));
 }
 
 template <class T>
 typename T::object core_sub(const typename T::object& x, const typename T::object& y) {
-  const lane a = lane_of(access::get(x)), b = lane_of(access::get(y));
-  return sum_ladder<T>(a, signs_carry_difference(a, b), a - b);
+  return deliver<T>(T::load(access::get(x)) - T::load(access::get(y)));
 }
 
 template <class T>
@@ -258,10 +259,10 @@ typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
 
 template <class T>
 typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_) {
-  return T::store(product_ladder<T>(lane_of(a_), lane_of(b_)));
+  return T::store(product_ladder<T, false>(lane_of(a_), lane_of(b_)));
 }
 
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_ARITH_H
+#endif  // SAFENUM_FLOAT_ARITH_H

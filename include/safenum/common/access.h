@@ -1,7 +1,7 @@
 // The library's one window on the private fields of the three classes. An
 // object made here stores its raw value without any test.
-#ifndef SAFENUM_SRC_LIMITS_ACCESS_H
-#define SAFENUM_SRC_LIMITS_ACCESS_H
+#ifndef SAFENUM_COMMON_ACCESS_H
+#define SAFENUM_COMMON_ACCESS_H
 
 #include "safenum.h"
 
@@ -21,4 +21,4 @@ struct access {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_LIMITS_ACCESS_H
+#endif  // SAFENUM_COMMON_ACCESS_H

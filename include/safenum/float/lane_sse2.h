@@ -1,11 +1,13 @@
 // The SSE2 form of the lanes: a lane is the low half of an XMM register,
 // a mask is all ones or all zeros in it, and an operation is one to three
 // instructions. Included through float/lane.h only.
-#ifndef SAFENUM_SRC_FLOAT_LANE_SSE2_H
-#define SAFENUM_SRC_FLOAT_LANE_SSE2_H
+#ifndef SAFENUM_FLOAT_LANE_SSE2_H
+#define SAFENUM_FLOAT_LANE_SSE2_H
 
 #include <emmintrin.h>
 #include <xmmintrin.h>
+
+#include "safenum/common/compiler.h"
 
 namespace safenum {
 namespace detail {
@@ -42,22 +44,25 @@ inline lane max(lane x, lane y) { return {_mm_max_sd(x.v, y.v)}; }
 // never as above; the negated forms are their plain complements.
 inline lane_mask below(lane x, lane y) { return {_mm_cmpnle_sd(y.v, x.v)}; }
 inline lane_mask above(lane x, lane y) { return {_mm_cmplt_sd(y.v, x.v)}; }
-inline lane_mask equal(lane x, lane y) {
+inline lane_mask equal_or_nan(lane x, lane y) {
   return {_mm_and_pd(_mm_cmpnlt_sd(x.v, y.v), _mm_cmpnlt_sd(y.v, x.v))};
 }
 inline lane_mask not_below(lane x, lane y) { return {_mm_cmple_sd(y.v, x.v)}; }
 inline lane_mask not_above(lane x, lane y) { return {_mm_cmpnlt_sd(y.v, x.v)}; }
 // The identity test: the same number, which a NaN never is.
-inline lane_mask same(lane x, lane y) { return {_mm_cmpeq_sd(x.v, y.v)}; }
+inline lane_mask same_number(lane x, lane y) { return {_mm_cmpeq_sd(x.v, y.v)}; }
 
 inline lane_mask operator&(lane_mask x, lane_mask y) { return {_mm_and_pd(x.v, y.v)}; }
 inline lane_mask operator|(lane_mask x, lane_mask y) { return {_mm_or_pd(x.v, y.v)}; }
 inline lane_mask operator^(lane_mask x, lane_mask y) { return {_mm_xor_pd(x.v, y.v)}; }
 // x and not y.
 inline lane_mask and_not(lane_mask x, lane_mask y) { return {_mm_andnot_pd(y.v, x.v)}; }
-// Whether the mask is set, for the one rare case that takes a branch: it
-// is expected not to be, so the common case runs straight on.
-inline bool any(lane_mask m) { return __builtin_expect((_mm_movemask_pd(m.v) & 1) != 0, 0); }
+
+// One operation at a time: a rare case may take a jump, on any().
+constexpr bool kLanesTakeRareJumps = true;
+// Whether the mask is set, for a rare case that takes a branch: it is
+// expected not to be, so the common case runs straight on.
+inline bool any(lane_mask m) { return SAFENUM_UNLIKELY((_mm_movemask_pd(m.v) & 1) != 0); }
 
 // x where the mask is set, zero elsewhere; and the other way round.
 inline lane only_where(lane_mask m, lane x) { return {_mm_and_pd(m.v, x.v)}; }
@@ -93,17 +98,18 @@ inline float value_of(single_lane x) { return _mm_cvtss_f32(x.v); }
 inline __m128 sign_bit_of(single_lane) { return _mm_set_ss(-0.0f); }
 
 inline single_lane operator+(single_lane x, single_lane y) { return {_mm_add_ss(x.v, y.v)}; }
+inline single_lane operator-(single_lane x, single_lane y) { return {_mm_sub_ss(x.v, y.v)}; }
 inline single_lane operator/(single_lane x, single_lane y) { return {_mm_div_ss(x.v, y.v)}; }
 inline single_lane min(single_lane x, single_lane y) { return {_mm_min_ss(x.v, y.v)}; }
 inline single_lane max(single_lane x, single_lane y) { return {_mm_max_ss(x.v, y.v)}; }
 
 inline single_mask below(single_lane x, single_lane y) { return {_mm_cmpnle_ss(y.v, x.v)}; }
-inline single_mask equal(single_lane x, single_lane y) {
+inline single_mask equal_or_nan(single_lane x, single_lane y) {
   return {_mm_and_ps(_mm_cmpnlt_ss(x.v, y.v), _mm_cmpnlt_ss(y.v, x.v))};
 }
 inline single_mask not_below(single_lane x, single_lane y) { return {_mm_cmple_ss(y.v, x.v)}; }
 inline single_mask not_above(single_lane x, single_lane y) { return {_mm_cmpnlt_ss(y.v, x.v)}; }
-inline single_mask same(single_lane x, single_lane y) { return {_mm_cmpeq_ss(x.v, y.v)}; }
+inline single_mask same_number(single_lane x, single_lane y) { return {_mm_cmpeq_ss(x.v, y.v)}; }
 
 inline single_mask operator|(single_mask x, single_mask y) { return {_mm_or_ps(x.v, y.v)}; }
 inline single_mask operator^(single_mask x, single_mask y) { return {_mm_xor_ps(x.v, y.v)}; }
@@ -130,4 +136,4 @@ inline single_lane single_of(lane x) { return {_mm_cvtsd_ss(_mm_setzero_ps(), x.
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_LANE_SSE2_H
+#endif  // SAFENUM_FLOAT_LANE_SSE2_H

@@ -1,19 +1,18 @@
 // The four core safeint operations on raw values, shared by the exported
 // core operators (and so by every mixed overload) and, for the quotient, by
 // operator/=. Each ladder reads in the order of its rules, first rung
-// first, and is evaluated as selections (limits/first_match.h): a jump on
-// the operands' signs or sizes would be mispredicted on a mixed stream.
+// first, and is evaluated as selections (common/first_match.h).
 //
 // Every path is free of signed overflow: sums, differences, products and
 // magnitudes are taken in 64 bits, so -2147483648 (an ordinary value whose
 // magnitude does not fit in an int) takes part as the number it is. There
 // is no 64-bit division: 32-bit x86 would need a runtime helper for it.
-#ifndef SAFENUM_SRC_INT_CORE_H
-#define SAFENUM_SRC_INT_CORE_H
+#ifndef SAFENUM_INT_CORE_H
+#define SAFENUM_INT_CORE_H
 
-#include "limits/first_match.h"
-#include "limits/limits.h"
-#include "module/runtime.h"
+#include "safenum/common/first_match.h"
+#include "safenum/limits/limits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -171,4 +170,4 @@ inline int divide(int a, int b) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_INT_CORE_H
+#endif  // SAFENUM_INT_CORE_H

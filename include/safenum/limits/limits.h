@@ -1,10 +1,10 @@
 // The saturation limits of the three classes, and the few constants that
 // more than one part of the library tests against. Each algorithm names its
 // own thresholds beside its code, derived from these where they derive.
-#ifndef SAFENUM_SRC_LIMITS_LIMITS_H
-#define SAFENUM_SRC_LIMITS_LIMITS_H
+#ifndef SAFENUM_LIMITS_LIMITS_H
+#define SAFENUM_LIMITS_LIMITS_H
 
-#include "module/runtime.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -35,4 +35,4 @@ static_assert(kDoubleSmallestNormal == DBL_MIN, "m of safedouble");
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_LIMITS_LIMITS_H
+#endif  // SAFENUM_LIMITS_LIMITS_H

@@ -1,10 +1,10 @@
 // The two ways a plain floating number becomes a safeint value. The binary
 // operators convert their float and double operands through these as well.
-#ifndef SAFENUM_SRC_INT_CONVERT_H
-#define SAFENUM_SRC_INT_CONVERT_H
+#ifndef SAFENUM_INT_CONVERT_H
+#define SAFENUM_INT_CONVERT_H
 
-#include "limits/limits.h"
-#include "module/runtime.h"
+#include "safenum/limits/limits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -46,4 +46,4 @@ inline int truncate_from_double(double x) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_INT_CONVERT_H
+#endif  // SAFENUM_INT_CONVERT_H

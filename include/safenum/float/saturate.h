@@ -1,12 +1,12 @@
 // The saturating construction: the constructor of a floating class from a
 // double, the only path into a floating object that saturates. Every result
 // of a free floating operator leaves through it as well.
-#ifndef SAFENUM_SRC_FLOAT_SATURATE_H
-#define SAFENUM_SRC_FLOAT_SATURATE_H
+#ifndef SAFENUM_FLOAT_SATURATE_H
+#define SAFENUM_FLOAT_SATURATE_H
 
-#include "float/lane.h"
-#include "float/traits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/float/traits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -41,4 +41,4 @@ typename T::object deliver(L v) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_SATURATE_H
+#endif  // SAFENUM_FLOAT_SATURATE_H

@@ -1,13 +1,13 @@
 // The twin floating classes share every algorithm; what differs between them
 // is gathered here in one small traits type per class. Also here: the
 // comparison forms that every floating threshold test is read in.
-#ifndef SAFENUM_SRC_FLOAT_TRAITS_H
-#define SAFENUM_SRC_FLOAT_TRAITS_H
+#ifndef SAFENUM_FLOAT_TRAITS_H
+#define SAFENUM_FLOAT_TRAITS_H
 
-#include "float/lane.h"
-#include "limits/access.h"
-#include "limits/limits.h"
-#include "module/runtime.h"
+#include "safenum/float/lane.h"
+#include "safenum/common/access.h"
+#include "safenum/limits/limits.h"
+#include "safenum/common/runtime.h"
 
 namespace safenum {
 namespace detail {
@@ -17,11 +17,15 @@ struct safefloat_traits {
   using stored = float;
   static constexpr double ceiling = kFloatCeiling;                 // C
   static constexpr double smallest_normal = kFloatSmallestNormal;  // m
+  // A product of two values of the class is exact in double precision.
+  static constexpr bool exact_product = true;
   // The lane of the ladders that run in the class's own precision.
   using native_lane = single_lane;
   static native_lane load(stored v) { return single_lane_of(v); }
   // A lane's value as the field holds it: a double rounded once to single.
-  static stored store(lane v) { return value_of(single_of(v)); }
+  // Every value stored here is within the single range, or an infinity or
+  // a NaN: a saturated one, or a product of which a factor is infinite.
+  static stored store(lane v) { return static_cast<float>(value_of(v)); }
   static stored store(single_lane v) { return value_of(v); }
   static object make(stored v) { return access::make_float(v); }
 };
@@ -31,6 +35,7 @@ struct safedouble_traits {
   using stored = double;
   static constexpr double ceiling = kDoubleCeiling;
   static constexpr double smallest_normal = kDoubleSmallestNormal;
+  static constexpr bool exact_product = false;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }
   static stored store(lane v) { return value_of(v); }
@@ -41,7 +46,7 @@ struct safedouble_traits {
 // either side counts as below and as equal, never as above.
 inline bool below(double x, double y) { return !(x >= y); }
 // The two halves of "equal" are combined without a branch between them.
-inline bool equal(double x, double y) {
+inline bool equal_or_nan(double x, double y) {
   return (static_cast<int>(!(x < y)) & static_cast<int>(!(x > y))) != 0;
 }
 inline bool above(double x, double y) { return x > y; }
@@ -49,4 +54,4 @@ inline bool above(double x, double y) { return x > y; }
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_FLOAT_TRAITS_H
+#endif  // SAFENUM_FLOAT_TRAITS_H

@@ -6,12 +6,16 @@
 //
 // A rung gives its value only where no earlier rung has fired: this is
 // select(fires_1, value_1, select(fires_2, value_2, otherwise)). Every rung
-// is evaluated and costs one selection, none of them a jump, since the
-// rungs fire on operands that are anything at all (signs, zeros, NaNs and
-// saturated values in no order a branch predictor could learn). `select`
-// is the integer one below or that of the floating lanes (float/lane.h).
-#ifndef SAFENUM_SRC_LIMITS_FIRST_MATCH_H
-#define SAFENUM_SRC_LIMITS_FIRST_MATCH_H
+// is evaluated and costs one selection, none of them a jump. This is why
+// the library is branch-free, said once for all its ladders: rungs fire on
+// what the operands decide (signs, zeros, NaNs and saturated values, in no
+// order a branch predictor could learn), and a loop of operations without
+// a jump is one a compiler can vectorize. A jump is taken only on what
+// ordinary data always takes the same way, and says so where it stands.
+// `select` is the integer one below or that of the floating lanes
+// (float/lane.h).
+#ifndef SAFENUM_COMMON_FIRST_MATCH_H
+#define SAFENUM_COMMON_FIRST_MATCH_H
 
 namespace safenum {
 namespace detail {
@@ -53,4 +57,4 @@ V first_match(rung_of<V, M> first, Later... later) {
 }  // namespace detail
 }  // namespace safenum
 
-#endif  // SAFENUM_SRC_LIMITS_FIRST_MATCH_H
+#endif  // SAFENUM_COMMON_FIRST_MATCH_H

@@ -1,0 +1,164 @@
+// The portable form of the lanes, in plain C++ and written once for both
+// precisions: a lane holds a value of type F, a mask holds all ones or all
+// zeros in the unsigned type U of F's width, and the selections work on the
+// bits. It gives the same bits as the SSE2 form, and the sanitizers can see
+// every division and conversion in it. Included through float/lane.h only.
+#ifndef SAFENUM_FLOAT_LANE_PORTABLE_H
+#define SAFENUM_FLOAT_LANE_PORTABLE_H
+
+#include "safenum/common/runtime.h"
+
+namespace safenum {
+namespace detail {
+
+// A lane holds one value of type F; a mask is a bool. Selections are
+// conditional expressions on values and signs go through fabs and
+// copysign, the forms that compilers turn into blends and bit operations
+// across a loop's iterations; none of them is a jump.
+template <class F>
+struct plain_mask {
+  bool v;
+};
+template <class F>
+struct plain_lane {
+  F v;
+  // Only for constants the format holds exactly.
+  static plain_lane of(double x) { return {static_cast<F>(x)}; }
+};
+
+using lane = plain_lane<double>;
+using lane_mask = plain_mask<double>;
+using single_lane = plain_lane<float>;
+using single_mask = plain_mask<float>;
+
+inline lane lane_of(double x) { return {x}; }
+inline lane lane_of(float x) { return {x}; }
+inline single_lane single_lane_of(float x) { return {x}; }
+template <class F>
+inline F value_of(plain_lane<F> x) {
+  return x.v;
+}
+
+template <class F>
+inline plain_lane<F> operator+(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v + y.v};
+}
+template <class F>
+inline plain_lane<F> operator-(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v - y.v};
+}
+template <class F>
+inline plain_lane<F> operator*(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v * y.v};
+}
+template <class F>
+inline plain_lane<F> operator/(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v / y.v};
+}
+// x < y ? x : y and x > y ? x : y: where either is a NaN, y.
+template <class F>
+inline plain_lane<F> min(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v < y.v ? x.v : y.v};
+}
+template <class F>
+inline plain_lane<F> max(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v > y.v ? x.v : y.v};
+}
+
+template <class F>
+inline plain_mask<F> below(plain_lane<F> x, plain_lane<F> y) {
+  return {!(x.v >= y.v)};
+}
+template <class F>
+inline plain_mask<F> above(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v > y.v};
+}
+template <class F>
+inline plain_mask<F> equal_or_nan(plain_lane<F> x, plain_lane<F> y) {
+  return {static_cast<bool>(!(x.v < y.v) & !(x.v > y.v))};
+}
+template <class F>
+inline plain_mask<F> not_below(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v >= y.v};
+}
+template <class F>
+inline plain_mask<F> not_above(plain_lane<F> x, plain_lane<F> y) {
+  return {!(x.v > y.v)};
+}
+template <class F>
+inline plain_mask<F> same_number(plain_lane<F> x, plain_lane<F> y) {
+  return {x.v == y.v};
+}
+
+template <class F>
+inline plain_mask<F> operator&(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v & y.v)};
+}
+template <class F>
+inline plain_mask<F> operator|(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v | y.v)};
+}
+template <class F>
+inline plain_mask<F> operator^(plain_mask<F> x, plain_mask<F> y) {
+  return {x.v != y.v};
+}
+template <class F>
+inline plain_mask<F> and_not(plain_mask<F> x, plain_mask<F> y) {
+  return {static_cast<bool>(x.v & !y.v)};
+}
+
+// Lanes a compiler widens over a loop take no jump at all.
+constexpr bool kLanesTakeRareJumps = false;
+template <class F>
+inline bool any(plain_mask<F> m) {
+  return m.v;
+}
+
+template <class F>
+inline plain_lane<F> only_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? x.v : F{0}};
+}
+template <class F>
+inline plain_lane<F> zero_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? F{0} : x.v};
+}
+template <class F>
+inline plain_lane<F> select(plain_mask<F> m, plain_lane<F> if_set, plain_lane<F> otherwise) {
+  return {m.v ? if_set.v : otherwise.v};
+}
+
+template <class F>
+inline plain_lane<F> magnitude(plain_lane<F> x) {
+  return {rt::fabs(x.v)};
+}
+// A non-negative x given the sign bit where the mask is set.
+template <class F>
+inline plain_lane<F> negated_where(plain_mask<F> m, plain_lane<F> x) {
+  return {m.v ? -x.v : x.v};
+}
+// A non-negative magnitude given the sign bit of s.
+template <class F>
+inline plain_lane<F> with_sign_of(plain_lane<F> s, plain_lane<F> magnitude) {
+  return {rt::copysign(magnitude.v, s.v)};
+}
+
+// The smallest magnitude that rounding to nearest sends past FLT_MAX: the
+// midpoint between FLT_MAX and 2^128, which rounds to even, upwards.
+constexpr double kPastLargestSingle = 0x1.ffffffp127;
+
+// A double lane rounded to single precision, to nearest; a magnitude that
+// rounds past FLT_MAX becomes the infinity of its sign. The value converted
+// is first limited to FLT_MAX, so no conversion leaves the range, and the
+// infinity is chosen beside it rather than by a jump.
+inline single_lane single_of(lane x) {
+  constexpr double largest = FLT_MAX;
+  const double limited = x.v > largest ? largest : x.v < -largest ? -largest : x.v;
+  const float rounded = static_cast<float>(limited);
+  const float infinite = x.v > 0 ? HUGE_VALF : -HUGE_VALF;
+  return {rt::fabs(x.v) >= kPastLargestSingle ? infinite : rounded};
+}
+
+}  // namespace detail
+}  // namespace safenum
+
+#endif  // SAFENUM_FLOAT_LANE_PORTABLE_H
