@@ -40,8 +40,8 @@ bool check(const Values& values) {
 int main() {
   const std::vector<float> floats = draws::edges<float>();
   const std::vector<int> ints = draws::int_edges();
-  const bool ok = check<safefloat>(std::vector<double>(floats.begin(), floats.end())) &
-                  check<safedouble>(draws::edges<double>()) & check<safeint>(ints);
+  const int failed = !check<safefloat>(std::vector<double>(floats.begin(), floats.end())) +
+                     !check<safedouble>(draws::edges<double>()) + !check<safeint>(ints);
   const std::unordered_set<safeint> hashed(ints.begin(), ints.end());
-  return ok && hashed.size() == std::set<int>(ints.begin(), ints.end()).size() ? 0 : 1;
+  return failed == 0 && hashed.size() == std::set<int>(ints.begin(), ints.end()).size() ? 0 : 1;
 }

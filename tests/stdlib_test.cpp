@@ -2,6 +2,7 @@
 // the mixed operators the exported list lacks, on every pair of edge values;
 // the other integer widths; the limits.
 #include <gtest/gtest.h>
+#include <safenum/names.h>
 
 #include "check.h"
 #include "draws.h"
@@ -44,6 +45,8 @@ TEST(Stdlib, RelationsAndMixedOperatorsConvertThePlainOperandByTheClass) {
       relations("safefloat, float", f, fx, fx, model::construct<single_class>(fx));
       relations("safefloat, int", f, i, fx, mf);
       relations("safefloat, safeint", f, s, fx, mf);
+      c.same("exact_value", safenum::exact_value(d), md);
+      c.same("is_saturated", safenum::is_saturated(f), model::is_saturated(fx));
       c.same("safedouble - safeint", d - s, model::subtract(md, mi));
       c.same("safeint - safedouble", s - d, model::subtract(mi, md));
       c.same("safedouble / safeint", d / s, model::divide(md, mi));

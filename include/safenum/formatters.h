@@ -8,7 +8,7 @@
 #include "../safenum.h"
 
 // The conversions out are non-const members, so each reads a copy.
-#define SAFENUM_FORMATTER(ns, Class, Value, read)                                  \
+#define SAFENUM_FORMATTER(Class, Value, read)                                  \
   template <class Char>                                                           \
   struct formatter<Class, Char> : formatter<Value, Char> {                         \
     template <class Context>                                                      \
@@ -19,9 +19,9 @@
   };
 #define SAFENUM_FORMATTERS(ns)                                                     \
   namespace ns {                                                                  \
-  SAFENUM_FORMATTER(ns, safeint, int, static_cast<int>(copy))                     \
-  SAFENUM_FORMATTER(ns, safefloat, float, copy.Function_1975())                   \
-  SAFENUM_FORMATTER(ns, safedouble, double, copy.Function_1978())                 \
+  SAFENUM_FORMATTER(safeint, int, static_cast<int>(copy))                     \
+  SAFENUM_FORMATTER(safefloat, float, copy.Function_1975())                   \
+  SAFENUM_FORMATTER(safedouble, double, copy.Function_1978())                 \
   }
 
 #endif  // SAFENUM_FORMATTERS_H
