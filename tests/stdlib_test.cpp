@@ -54,7 +54,7 @@ TEST(Stdlib, RelationsAndMixedOperatorsConvertThePlainOperandByTheClass) {
       c.same("safeint - safefloat", s - f, model::subtract(mf, fx));
       c.same("safefloat / safeint", f / s, model::divide(fx, mf));
     }
-    for (long long wide : {i * 4294967296LL + i, i * 3LL, i + 0LL}) {
+    for (long long wide : {i * 4294967296LL - i, i * 3LL, i + 0LL}) {
       c.about(i, double(wide));
       c.same("safeint(long long)", safeint(wide), model::from_wider(wide));
       c.same("safeint(unsigned long long)", safeint(0ULL + wide), model::from_wider(0ULL + wide));

@@ -131,8 +131,21 @@ SAFENUM_END_ABI
 // ---------------------------------------------------------------------------
 #if !defined(__STDC_HOSTED__) || __STDC_HOSTED__
 #include <cstddef>
-#include <functional>
 #include <limits>
+// std::less, std::greater and std::hash. <functional> declares them, but with
+// libstdc++ it triples the time a file including safenum.h takes to compile;
+// its own smaller headers that define them are used where they exist.
+#if defined(__GLIBCXX__) && defined(__has_include)
+#if __has_include(<bits/stl_function.h>) && __has_include(<bits/functional_hash.h>)
+#include <bits/functional_hash.h>
+#include <bits/stl_function.h>
+#define SAFENUM_HAS_FUNCTION_OBJECTS
+#endif
+#endif
+#ifndef SAFENUM_HAS_FUNCTION_OBJECTS
+#include <functional>
+#endif
+#undef SAFENUM_HAS_FUNCTION_OBJECTS
 
 namespace safenum {
 // Beside the classes of the build, so that the header-only build's are other
