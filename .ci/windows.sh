@@ -1,34 +1,53 @@
 #!/bin/sh
-# The Windows stage: cross-build safenum.dll for 32-bit x86 in Microsoft's C++
-# ABI (clang for i686-pc-windows-msvc, lld-link) and run its tests under wine:
-# the export table, the client that checks every export against the models,
-# and the frame test.
+# A Windows stage: cross-build safenum.dll in Microsoft's C++ ABI (clang for
+# *-pc-windows-msvc, lld-link) and run its tests under wine: the export and
+# import tables, the client that checks every export against the models, and
+# the frame test.
 #
-#   .ci/windows.sh [build-dir]        (default: build-msvc)
+#   .ci/windows.sh [x86|x64] [build-dir]   (default: x86 in build-msvc,
+#                                          x64 in build-msvc-x64)
+#
+# x86 runs under wine's 32-bit loader, which needs a kernel that runs 32-bit
+# programs; x64 runs under wine64.
 set -eu
 
 src=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-build-msvc}
+arch=${1:-x86}
+case $arch in
+x86) toolchain=toolchain-clang-msvc-i686.cmake default_build=build-msvc
+     wine=/usr/lib/wine/wine packages="wine32:i386 wine" ;;
+x64) toolchain=toolchain-clang-msvc-x64.cmake default_build=build-msvc-x64
+     wine=/usr/lib/wine/wine64 packages="wine64" ;;
+*) echo "usage: $0 [x86|x64] [build-dir]" >&2; exit 2 ;;
+esac
+build=${2:-$default_build}
 case $build in /*) ;; *) build=$src/$build ;; esac
 jobs=${SAFENUM_JOBS:-2}
 
 need_install=
-for tool in cmake ninja c++ clang++ lld-link llvm-rc llvm-dlltool llvm-readobj llvm-undname wine; do
+for tool in cmake ninja c++ clang++ lld-link llvm-rc llvm-dlltool llvm-readobj llvm-undname \
+            wineserver "$wine"; do
   command -v "$tool" >/dev/null 2>&1 || need_install=1
 done
 if [ -n "$need_install" ]; then
-  echo "== installing clang, lld, llvm and wine"
+  echo "== installing clang, lld, llvm and wine ($arch)"
   sudo=
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo dpkg --add-architecture i386
+  [ "$arch" = x64 ] || $sudo dpkg --add-architecture i386
   $sudo apt-get update
+  # shellcheck disable=SC2086
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
-    clang lld llvm wine32:i386 wine cmake ninja-build g++
+    clang lld llvm $packages cmake ninja-build g++
+fi
+if ! "$wine" --version >/dev/null 2>&1; then
+  echo "$wine does not start on this machine; for x86, the kernel must run 32-bit" \
+       "programs (ia32 emulation)" >&2
+  exit 1
 fi
 
 echo "== configuring $build"
 cmake -S "$src" -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchain-clang-msvc-i686.cmake" -DSAFENUM_WERROR=ON
+  -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain" -DSAFENUM_WERROR=ON
 
 echo "== building"
 cmake --build "$build" -j"$jobs"
@@ -47,7 +66,7 @@ trap 'exit 1' INT TERM
 mkdir -p "$WINEPREFIX"
 wineserver -p </dev/null >/dev/null 2>&1 &
 sleep 1
-wineboot -i </dev/null >/dev/null 2>&1
+"$wine" wineboot -i </dev/null >/dev/null 2>&1
 
-echo "== testing under wine"
+echo "== testing under $(basename "$wine")"
 ctest --test-dir "$build" --output-on-failure

@@ -4,40 +4,26 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "saturating.h"
+
 namespace base {
 namespace {
-constexpr int kMax = 2147483647;
-constexpr double kFC = 0x1p126;
-constexpr double kDC = 0x1p1022;
-int clamp_wide(long long v) { return v > kMax ? kMax : v < -kMax ? -kMax : static_cast<int>(v); }
-float fclamp(float r) { return r > kFC ? float(kFC) : r < -kFC ? float(-kFC) : r; }
-double dclamp(double r) { return r > kDC ? kDC : r < -kDC ? -kDC : r; }
+using hand::clamp_wide;
+using hand::dclamp;
+using hand::fclamp;
+using hand::kMax;
+constexpr double kFC = hand::kFloatC;
 }  // namespace
 
 // Plain integer operations wrap (through unsigned) rather than overflow.
-int add_plain(int a, int b) { return int(unsigned(a) + unsigned(b)); }
-int sub_plain(int a, int b) { return int(unsigned(a) - unsigned(b)); }
-int mul_plain(int a, int b) { return int(unsigned(a) * unsigned(b)); }
-int div_plain(int a, int b) { return (b == 0 || (b == -1 && a == -kMax - 1)) ? 0 : a / b; }
-int add_sat(int a, int b) {
-  int r;
-  if (__builtin_add_overflow(a, b, &r)) return a > 0 ? kMax : -kMax;
-  return r < -kMax ? -kMax : r;
-}
-int sub_sat(int a, int b) {
-  int r;
-  if (__builtin_sub_overflow(a, b, &r)) return a >= 0 ? kMax : -kMax;
-  return r < -kMax ? -kMax : r;
-}
-int mul_sat(int a, int b) {
-  int r;
-  if (__builtin_mul_overflow(a, b, &r)) return ((a < 0) != (b < 0)) ? -kMax : kMax;
-  return r < -kMax ? -kMax : r;
-}
-int div_sat(int a, int b) {
-  if (b == 0) return a < 0 ? -kMax : kMax;
-  return clamp_wide(static_cast<long long>(a) / b);
-}
+int add_plain(int a, int b) { return hand::add_plain(a, b); }
+int sub_plain(int a, int b) { return hand::sub_plain(a, b); }
+int mul_plain(int a, int b) { return hand::mul_plain(a, b); }
+int div_plain(int a, int b) { return hand::div_plain(a, b); }
+int add_sat(int a, int b) { return hand::add_sat(a, b); }
+int sub_sat(int a, int b) { return hand::sub_sat(a, b); }
+int mul_sat(int a, int b) { return hand::mul_sat(a, b); }
+int div_sat(int a, int b) { return hand::div_sat(a, b); }
 int addd_plain(int a, double b) { return add_plain(a, static_cast<int>(std::lrint(b))); }
 int addd_sat(int a, double b) {
   double r = double(a) + b;

@@ -22,10 +22,11 @@
 #include <vector>
 
 #include "baseline.h"
+#include "operands.h"
 #include "safenum.h"
 
 namespace {
-constexpr int kN = 4096;
+using operands::kN;
 
 struct Data {
   std::vector<int> ia, ib;
@@ -43,27 +44,15 @@ struct Data {
   std::vector<double> d_out;
 };
 
-// One operand in eight is an edge value: saturated, zero, NaN, subnormal.
 Data make_data() {
   Data d;
-  std::mt19937 g(12345);
-  std::uniform_int_distribution<int> small(-100000, 100000);
-  std::uniform_real_distribution<double> real(-1e6, 1e6);
-  const int iedge[] = {2147483647, -2147483647, 0, -2147483647 - 1, 1, -1, 46341, 65536};
-  const double fedge[] = {0x1p126, -0x1p126, 0.0, std::nan(""), 0x1p-140, -0x1p-130, 1e30, -0.0};
-  const double dedge[] = {0x1p1022, -0x1p1022, 0.0, std::nan(""), 0x1p-1060, -0x1p-1040, 1e300, -0.0};
-  for (int i = 0; i < kN; ++i) {
-    for (int side = 0; side < 2; ++side) {
-      bool edge = (g() % 8) == 0;
-      int iv = edge ? iedge[g() % 8] : small(g);
-      double fv = edge ? fedge[g() % 8] : real(g);
-      double dv = edge ? dedge[g() % 8] : real(g);
-      if (iv == 0 && side == 1 && !edge) iv = 7;
-      (side ? d.ib : d.ia).push_back(iv);
-      (side ? d.fb : d.fa).push_back(static_cast<float>(fv));
-      (side ? d.db : d.da).push_back(dv);
-    }
-  }
+  operands::Pairs p = operands::make_pairs();
+  d.ia = std::move(p.ia);
+  d.ib = std::move(p.ib);
+  d.fa = std::move(p.fa);
+  d.fb = std::move(p.fb);
+  d.da = std::move(p.da);
+  d.db = std::move(p.db);
   for (int i = 0; i < kN; ++i) {
     d.sa.emplace_back(d.ia[i]);
     d.sb.emplace_back(d.ib[i]);

@@ -1,51 +1,6 @@
-# Cross-build of safenum.dll for 32-bit x86 Windows in Microsoft's C++ ABI,
-# the form MSVC and MFC programs link: clang for i686-pc-windows-msvc and
-# lld-link, with tests run under wine.
+# safenum.dll for 32-bit x86 Windows in Microsoft's C++ ABI (see
+# toolchain-clang-msvc.cmake):
 #   cmake -S . -B build-msvc -G Ninja \
 #     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-clang-msvc-i686.cmake
-#   cmake --build build-msvc
-#
-# No Windows SDK or C runtime headers are needed: the library is compiled
-# freestanding, and the few KERNEL32 and MSVCRT.dll functions it calls are
-# imported through import libraries the build makes from small lists.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86)
-
-set(CMAKE_C_COMPILER clang)
-set(CMAKE_CXX_COMPILER clang++)
-set(CMAKE_C_COMPILER_TARGET i686-pc-windows-msvc)
-set(CMAKE_CXX_COMPILER_TARGET i686-pc-windows-msvc)
-set(CMAKE_RC_COMPILER llvm-rc)
-set(SAFENUM_DLLTOOL llvm-dlltool)
-# Programs of the build machine, such as the generator of the Windows tests'
-# reference data.
-set(SAFENUM_HOST_CXX c++)
-
-# A release build unless asked otherwise (CMake's default on this platform is
-# a debug build). No runtime library and none of the SDK's libraries that
-# CMake would otherwise link, and no runtime to link a trial program against.
-# (Cache entries, which CMake's platform defaults do not replace.)
-set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type")
-set(CMAKE_C_STANDARD_LIBRARIES "" CACHE STRING "")
-set(CMAKE_CXX_STANDARD_LIBRARIES "" CACHE STRING "")
-set(CMAKE_MSVC_RUNTIME_LIBRARY "")
-set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-
-# No C or C++ runtime headers: freestanding, without exceptions and run-time
-# type information. SSE2 arithmetic as in every other build.
-set(CMAKE_C_FLAGS_INIT "-ffreestanding -msse2 -mfpmath=sse -ffp-contract=off")
-set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT} -fno-exceptions -fno-rtti")
-# Nothing but the import libraries named in the build: otherwise lld-link
-# looks for the runtime's libraries, which do not exist here.
-foreach(kind EXE SHARED MODULE)
-  set(CMAKE_${kind}_LINKER_FLAGS_INIT "-fuse-ld=lld -nostdlib -Xlinker /nodefaultlib")
-endforeach()
-
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Test programs run under wine, quietly and in a prefix of the build's own.
-set(CMAKE_CROSSCOMPILING_EMULATOR
-  ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix wine)
+set(SAFENUM_WINDOWS_ARCH x86)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-clang-msvc.cmake)

@@ -1,7 +1,6 @@
 // The library's loops, compiled twice: with SAFENUM_HEADER_ONLY, where every
 // operation is inline in the loop, and against the library, where each is a
 // call. The source is the same, as a user's would be.
-#include <cstring>
 #include <vector>
 
 #include "loops.h"
@@ -13,15 +12,6 @@ namespace {
 std::vector<safeint> i_a, i_b, i_out;
 std::vector<safefloat> f_a, f_b, f_out;
 std::vector<safedouble> d_a, d_b, d_out;
-
-template <class T, class Fn>
-void pass(const std::vector<T>& a, const std::vector<T>& b, std::vector<T>& out, Fn fn) {
-  const int n = static_cast<int>(a.size());
-  const T* pa = a.data();
-  const T* pb = b.data();
-  T* po = out.data();
-  for (int i = 0; i < n; ++i) po[i] = fn(pa[i], pb[i]);
-}
 
 #define SAFENUM_LOOP(vs, op) \
   [] { pass(vs##_a, vs##_b, vs##_out, [](const auto& x, const auto& y) { return x op y; }); }
@@ -44,11 +34,7 @@ void setup(const Operands& in) {
 }
 
 unsigned long long result(Class c, int i) {
-  unsigned long long bits = 0;
-  if (c == kInt) std::memcpy(&bits, &i_out[i], sizeof i_out[i]);
-  if (c == kFloat) std::memcpy(&bits, &f_out[i], sizeof f_out[i]);
-  if (c == kDouble) std::memcpy(&bits, &d_out[i], sizeof d_out[i]);
-  return bits;
+  return c == kInt ? bits_of(i_out, i) : c == kFloat ? bits_of(f_out, i) : bits_of(d_out, i);
 }
 
 }  // namespace

@@ -5,15 +5,32 @@
 // (both from library.cpp, compiled once each way).
 #pragma once
 
+#include <cstring>
 #include <vector>
+
+#include "../operands.h"
 
 namespace loops {
 
-struct Operands {
-  std::vector<int> ia, ib;
-  std::vector<float> fa, fb;
-  std::vector<double> da, db;
-};
+using Operands = operands::Pairs;
+
+// One pass of out[i] = fn(a[i], b[i]).
+template <class T, class Fn>
+void pass(const std::vector<T>& a, const std::vector<T>& b, std::vector<T>& out, Fn fn) {
+  const int n = static_cast<int>(a.size());
+  const T* pa = a.data();
+  const T* pb = b.data();
+  T* po = out.data();
+  for (int i = 0; i < n; ++i) po[i] = fn(pa[i], pb[i]);
+}
+
+// The bits of element i of an output array, zero-extended.
+template <class T>
+unsigned long long bits_of(const std::vector<T>& out, int i) {
+  unsigned long long bits = 0;
+  std::memcpy(&bits, &out[i], sizeof out[i]);
+  return bits;
+}
 
 enum Class { kInt, kFloat, kDouble, kClasses };
 enum Op { kAdd, kSub, kMul, kDiv, kOps };

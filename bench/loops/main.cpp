@@ -9,40 +9,15 @@
 //
 // Before timing it checks that the two library forms agree to the bit.
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 
 #include "loops.h"
 
 namespace {
 
 using namespace loops;
-constexpr int kN = 4096;
-
-Operands make_operands() {
-  Operands d;
-  std::mt19937 g(12345);
-  std::uniform_int_distribution<int> small(-100000, 100000);
-  std::uniform_real_distribution<double> real(-1e6, 1e6);
-  const int iedge[] = {2147483647, -2147483647, 0, -2147483647 - 1, 1, -1, 46341, 65536};
-  const double fedge[] = {0x1p126, -0x1p126, 0.0, std::nan(""), 0x1p-140, -0x1p-130, 1e30, -0.0};
-  const double dedge[] = {0x1p1022, -0x1p1022, 0.0, std::nan(""), 0x1p-1060, -0x1p-1040, 1e300, -0.0};
-  for (int i = 0; i < kN; ++i) {
-    for (int side = 0; side < 2; ++side) {
-      const bool edge = (g() % 8) == 0;
-      int iv = edge ? iedge[g() % 8] : small(g);
-      const double fv = edge ? fedge[g() % 8] : real(g);
-      const double dv = edge ? dedge[g() % 8] : real(g);
-      if (iv == 0 && side == 1 && !edge) iv = 7;
-      (side ? d.ib : d.ia).push_back(iv);
-      (side ? d.fb : d.fa).push_back(static_cast<float>(fv));
-      (side ? d.db : d.da).push_back(dv);
-    }
-  }
-  return d;
-}
+using operands::kN;
 
 double pass_ns(void (*kernel)()) {
   const auto start = std::chrono::steady_clock::now();
@@ -55,10 +30,10 @@ double pass_ns(void (*kernel)()) {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 2000;
-  const Operands operands = make_operands();
+  const Operands pairs = operands::make_pairs();
   Form forms[] = {plain_form(), hand_form(), header_only_form(), linked_form()};
   constexpr int kForms = sizeof forms / sizeof forms[0];
-  for (Form& f : forms) f.setup(operands);
+  for (Form& f : forms) f.setup(pairs);
 
   const char* class_names[] = {"safeint", "safefloat", "safedouble"};
   const char* op_names[] = {"+", "-", "*", "/"};

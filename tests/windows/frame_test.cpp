@@ -34,6 +34,15 @@ namespace {
 constexpr DWORD kErrorDllInitFailed = 1114, kDontResolveReferences = 1, kInfinite = ~0ul;
 constexpr int kCycles = 50, kThreads = 4;
 constexpr char kProbe[] = "safenum-frame-probe.dll", kLibrary[] = "safenum.dll";
+// Two exports by decorated name: operator+ of two safeints, Function_1971 of
+// a safedouble (x64 references are __ptr64, E).
+#if defined(_M_X64)
+constexpr char kPlus[] = "??H@YA?AVsafeint@@AEBV0@0@Z";
+constexpr char kRoot[] = "?Function_1971@@YA?AVsafedouble@@AEBV1@@Z";
+#else
+constexpr char kPlus[] = "??H@YA?AVsafeint@@ABV0@0@Z";
+constexpr char kRoot[] = "?Function_1971@@YA?AVsafedouble@@ABV1@@Z";
+#endif
 
 int failures = 0;
 void check(bool ok, const char* what, int cycle) {
@@ -140,8 +149,7 @@ int main() {
 
   for (int cycle = 0; cycle < 20 * kCycles; ++cycle) {
     HMODULE dll = LoadLibraryA(kLibrary);
-    check(dll && GetProcAddress(dll, "??H@YA?AVsafeint@@ABV0@0@Z") &&
-              GetProcAddress(dll, "?Function_1971@@YA?AVsafedouble@@ABV1@@Z"),
+    check(dll && GetProcAddress(dll, kPlus) && GetProcAddress(dll, kRoot),
           "safenum.dll loads with its exports by decorated name", cycle);
     if (cycle % 10 == 0) run_threads();
     check(dll && FreeLibrary(dll), "safenum.dll unloads", cycle);

@@ -1,6 +1,6 @@
 // Writes the reference results of the Windows client test: for every row of
-// the export table and every pair of its operands, the bits of the model's result,
-// in order. Built and run on the build machine; it never sees the library.
+// the export table and of the copy rows (copies.h) and every pair of its
+// operands, the bits of the model's result, in order. Built and run on the build machine; it never sees the library.
 //
 // usage: reference OUTPUT_HEADER
 #include <cstdint>
@@ -37,6 +37,11 @@ int main(int argc, char** argv) {
   for (auto a : A)                    \
     for (auto b : B) write(reference, a, b);
 #include "exports.h"
+  std::fputs("};\nstatic const unsigned long long kCopies[] = {\n", out);
+#define ROW(A, B, library, reference) \
+  for (auto a : A)                    \
+    for (auto b : B) write(reference, a, b);
+#include "copies.h"
   std::fputs("};\n", out);
   return std::fclose(out) == 0 ? 0 : 1;
 }

@@ -1,16 +1,16 @@
 // The little the library takes from a language runtime: fixed-width
-// integers, floating limits, sqrt, floor, ceil, fabs, copysign, isnan and
-// memcpy,
+// integers, floating limits, sqrt, fabs, copysign, isnan and memcpy,
 // under the library's own names in safenum::rt. Every source file includes
 // this header rather than the standard headers themselves.
 //
 // A hosted build takes them from the standard library. The Windows DLL in
 // Microsoft's ABI is built freestanding (-ffreestanding): no C or C++ runtime
 // headers exist for it, so the same names come from the compiler's own
-// headers and builtins, and nothing is added to namespace std. sqrt and fabs
-// become instructions; floor and ceil without SSE4.1 become calls to
-// MSVCRT.dll's floor and ceil. (Freestanding, <emmintrin.h> leaves out
-// <mm_malloc.h> and its absent <stdlib.h> itself.)
+// headers and builtins, and nothing is added to namespace std. sqrt, fabs
+// and copysign become instructions, so the number types call nothing at
+// all. (Floor and ceiling are the library's own, float/floor_ceil.h.
+// Freestanding, <emmintrin.h> leaves out <mm_malloc.h> and its absent
+// <stdlib.h> itself.)
 #ifndef SAFENUM_COMMON_RUNTIME_H
 #define SAFENUM_COMMON_RUNTIME_H
 
@@ -26,10 +26,8 @@ namespace rt {
 using std::int64_t;
 using std::uint32_t;
 using std::uint64_t;
-using std::ceil;
 using std::copysign;
 using std::fabs;
-using std::floor;
 using std::isnan;
 using std::memcpy;
 using std::sqrt;
@@ -49,12 +47,10 @@ namespace rt {
 using ::int64_t;
 using ::uint32_t;
 using ::uint64_t;
-inline double ceil(double x) { return __builtin_ceil(x); }
 inline double copysign(double x, double y) { return __builtin_copysign(x, y); }
 inline float copysign(float x, float y) { return __builtin_copysignf(x, y); }
 inline double fabs(double x) { return __builtin_fabs(x); }
 inline float fabs(float x) { return __builtin_fabsf(x); }
-inline double floor(double x) { return __builtin_floor(x); }
 inline bool isnan(double x) { return __builtin_isnan(x); }
 inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
   return __builtin_memcpy(to, from, n);

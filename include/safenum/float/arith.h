@@ -5,17 +5,18 @@
 // another form than its rule's, for speed, that form is one named piece
 // just above the ladder, which says why it is the same test.
 //
-// Intermediate values and tests are doubles, except in the ladders that run
-// in the class's own precision because they round the same there (each
-// says why); only the stored value is rounded. The free operators deliver
-// every result through the saturating construction (float/saturate.h); the
-// compound members store theirs as computed.
+// Intermediate values and tests are doubles; only the stored value is
+// rounded. Some ladders run in the class's own precision instead, where
+// that rounds the same: a sum, difference or quotient of two floats rounded
+// to single is their double result rounded once to single (a double
+// carries more than twice the single significand plus two bits). The free
+// operators deliver every result through the saturating construction
+// (float/saturate.h); the compound members store theirs as computed.
 //
-// In every ladder a is the left operand, b the right one, A and B their
-// magnitudes, C the ceiling, H the half ceiling, m the smallest normal
-// magnitude, and s the sign factor: negative exactly when one operand is
-// below zero and the other is not (a NaN counts as below zero, a zero of
-// either sign does not).
+// a, b: the left and right operands; A, B: their magnitudes; C: the
+// ceiling; H = C/2; m: the smallest normal magnitude; s: the sign factor,
+// -1 exactly when one operand is below zero and the other is not (a NaN
+// counts as below zero, a zero of either sign does not).
 #ifndef SAFENUM_FLOAT_ARITH_H
 #define SAFENUM_FLOAT_ARITH_H
 
@@ -34,7 +35,7 @@ auto zero_or_nan(L magnitude) {
 }
 
 // The bit-pattern test for the ceiling: an ordered equality with C, which
-// only C's own bits pass and a NaN never does.
+// only C's bits pass (never a NaN).
 template <class T, class L>
 auto is_ceiling(L magnitude) {
   return same_number(magnitude, L::of(T::ceiling));
@@ -44,15 +45,14 @@ auto is_ceiling(L magnitude) {
 // Division
 // ---------------------------------------------------------------------------
 
-// The last three rungs of the division as one clamp of the quotient's
-// magnitude. Their rules: a divisor below 1 with C*B not above A gives s*C;
-// a divisor not below 1 with m*B not below A gives s*m; otherwise the
-// quotient. C*B and m*B are exact (powers of two scaling into the normal
-// range), so these test the exact quotient A/B against C and against m,
-// and rounding to nearest keeps C and m and keeps order: the quotient's
-// magnitude is limited, for a divisor below 1, to at most C and, for a
-// divisor not below 1, to at least m (a NaN quotient, infinity by
-// infinity, takes m, as its test does). B here is the divisor used.
+// The last three rungs of the division as one clamp of the quotient:
+//   B < 1,  C*B <= A  =>  s*C;   B >= 1,  m*B >= A  =>  s*m;   else A/B.
+// C*B and m*B are exact (powers of two), so the tests compare the exact
+// A/B with C and m, and rounding keeps C, m and order:
+//   C*B <= A  <=>  A/B >= C  <=>  round(A/B) >= C,  and likewise for m.
+// So |q| is limited to at most C for B < 1 and to at least m for B >= 1
+// (a NaN quotient, infinity by infinity, takes m, as its test does). B here
+// is the divisor used.
 template <class T, class L, class M>
 L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
   const L upper = max(zero_where(divisor_below_1, L::of(HUGE_VAL)), L::of(T::ceiling));
@@ -62,18 +62,14 @@ L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
 
 // The division ladder, shared by operator/ and operator/=, which differ in
 // the value of its first rung only: a new +0.0 for the operator, the left
-// value itself for the member.
+// value itself for the member. It runs in the class's own precision, where
+// C*B and m*B are exact too.
 //
-// The quotient is formed with 1 added to a divisor that compares equal to
-// zero (a zero, a NaN, or under denormals-are-zero a subnormal), so that
-// nothing is ever divided by zero; that divisor's rung decides the result.
-// (An addition rather than a selection of the divisor, so that compilers
-// keep the division out of any branch and vectorize it.)
-//
-// For safefloat it runs in single precision: C*B and m*B are exact there
-// too, and the quotient of two floats rounded to single is their double
-// quotient rounded once to single (a double carries more than twice the
-// single significand plus two bits).
+// A divisor that compares equal to zero (a zero, a NaN, or under
+// denormals-are-zero a subnormal) has 1 added before the quotient is
+// formed, so nothing is divided by zero; its rung decides the result. (An
+// addition rather than a selection, so that compilers keep the division
+// out of any branch.)
 template <class T, class L>
 L quotient_ladder(L a, L b, L for_zero_dividend) {
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
@@ -96,22 +92,12 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
 // Multiplication
 // ---------------------------------------------------------------------------
 
-// A zero (or NaN) factor, seen in the magnitude P of the product: P is zero
-// or NaN exactly where a factor is, or where two nonzero factors give a
-// product that rounds to zero, both below 1 and far below m, which the
-// ladder sends to +0.0 all the same.
-inline lane_mask zero_or_nan_factor(lane P) { return zero_or_nan(P); }
-
 // C/A, rounded to double, not above B, for A and B not below 1: the
-// product reaching C, decided by the rounded product P.
-//   P >= C                  => AB >= C(1 - 2^-54)   => C/A < B(1 + 2^-53)
-//                           => C/A rounds onto B or below;
-//   P < C(1 - 2^-53)        => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)
-//                           => C/A rounds above B.
-// Only a P just below C needs the quotient itself (just_below_ceiling_
-// reaches_it). For safefloat the product of two singles is exact in
-// double, so P is never just below C and C/A is not above B exactly where
-// P is not below C.
+// product reaching C, decided by the rounded product P:
+//   P >= C           => AB >= C(1 - 2^-54)   => C/A < B(1 + 2^-53)    => rounds to <= B;
+//   P < C(1 - 2^-53) => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)  => rounds above B.
+// Only a P just below C needs the quotient itself. For safefloat the
+// product of two singles is exact in double, so P is never just below C.
 template <class T>
 lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
   const lane one = lane::of(1.0);
@@ -120,10 +106,8 @@ lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
   } else {
     constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
     const lane_mask just_below = same_number(P, lane::of(just_below_C));
-    // The quotient is formed where P is just below C only, behind a jump
-    // that ordinary factors take the same way, on lanes of one operation at
-    // a time; on lanes a compiler widens over a loop it is formed for every
-    // pair (A where it is at least 1, else A + 1) and chosen.
+    // One operation at a time, a jump skips the quotient (ordinary factors
+    // never need it); over a loop it is formed for every pair and chosen.
     if (kLanesTakeRareJumps && !any(just_below)) return just_below;
     const lane divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
     return just_below & not_above(lane::of(T::ceiling) / divisor, B);
@@ -131,18 +115,17 @@ lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
 }
 
 // (A*C)*(B*C) below C, for A and B below 1: the product below m, tested as
-// (A*C)*B below 1. B*C is exact, and scaling by C commutes with rounding
-// wherever the product is normal; where (A*C)*B is not, it lies far below 1
-// and (A*C)*(B*C) far below C. Where (A*C)*(B*C) overflows to infinity
-// (only safedouble's can), (A*C)*B is not below 1 either.
+//   (A*C)*B < 1  <=>  (A*C)*(B*C) < C,
+// since B*C is exact and scaling by C commutes with rounding where the
+// product is normal (where it is not, both lie far below their bound, and
+// where (A*C)*(B*C) overflows, (A*C)*B is not below 1 either).
 template <class T>
 lane_mask scaled_product_below_ceiling(lane A, lane B) {
   return below((A * lane::of(T::ceiling)) * B, lane::of(1.0));
 }
 
-// The multiplication ladder, shared by operator* and operator*=. It runs
-// in double precision for both classes, since its tests look at the
-// unrounded double values. The operator's result leaves through the
+// The multiplication ladder, shared by operator* and operator*=, in double
+// precision for both classes. The operator's result leaves through the
 // saturating construction (delivered), the member's is stored as it is.
 template <class T, bool delivered>
 lane product_ladder(lane a, lane b) {
@@ -150,23 +133,25 @@ lane product_ladder(lane a, lane b) {
   const lane A = magnitude(a), B = magnitude(b);
   const lane product = a * b, P = magnitude(product);
   const lane_mask a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
-  // A P not below C reaches C; the construction gives a delivered one s*C
-  // itself, P being the product's magnitude and s its sign.
+  // P not below C reaches C; a delivered product gets s*C there from the
+  // construction itself.
   const lane_mask reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
                               (delivered ? below(one, one) : not_below(P, C));
-  // s*C: wherever it is taken neither factor is zero or NaN, so the sign of
-  // the product is the sign factor.
+  // s*C, where no factor is zero or NaN: the product's sign is s.
   const lane signed_ceiling = with_sign_of(product, C);
+  // Third in the rules, this rung joins the first: both give +0.0, and the
+  // one between them needs a factor not below 1.
+  const lane_mask product_below_m =
+      and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1);
   return first_match(
-      // A zero (or NaN) factor: +0.0.
-      rung(zero_or_nan_factor(P), zero),
+      // A zero (or NaN) factor, seen in P (a product that rounds to zero is
+      // one below m as well): +0.0. A and B below 1 with (A*C)*(B*C) below
+      // C, the product below m: +0.0.
+      rung(zero_or_nan(P) | product_below_m, zero),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
       rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
            signed_ceiling),
-      // A and B below 1 (neither not below 1) with (A*C)*(B*C) below C, the
-      // product below m: +0.0.
-      rung(and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1), zero),
       // Otherwise the product.
       product);
 }
@@ -175,19 +160,12 @@ lane product_ladder(lane a, lane b) {
 // Addition and subtraction
 // ---------------------------------------------------------------------------
 
-// The addition ladder of operator+= (the free operator+ has its own).
-//
-// Its half-sum tests are made on the sum: where they count, both
-// magnitudes lie above 2m, so both halves are exact and the half-sum
-// a/2 + b/2 is the rounded sum a + b halved (or, where that sum overflows
-// to infinity, at least H all the same). So the half-sum is not below H
-// exactly when the sum is not below C, and not above -H exactly when the
-// sum is not above -C.
-//
-// The ladder runs in the class's own precision: the single sum is the
-// double sum rounded once to single, a double sum at or beyond C (or at or
-// beyond -C) stays so when rounded, and one inside that rounds onto C in
-// single is stored as C either way.
+// The addition ladder of operator+= (the free operator+ has its own), in
+// the class's own precision. Its half-sum tests are made on the sum: where
+// they count, A and B lie above 2m, so the halves are exact and
+//   a/2 + b/2 = round(a + b)/2  =>  (a/2 + b/2 >= H  <=>  round(a + b) >= C)
+// (a sum that overflows to infinity is beyond C either way); a single sum
+// that rounds onto C is stored as C either way.
 template <class T>
 typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
   using L = typename T::native_lane;
@@ -230,17 +208,11 @@ typename T::object core_mul(const typename T::object& x, const typename T::objec
   return deliver<T>(product_ladder<T, true>(lane_of(access::get(x)), lane_of(access::get(y))));
 }
 
-// The free sum and difference: the plain result through the saturating
-// construction, which carries their one rule beside it. That rung, half
-// magnitudes A/2 + B/2 not below H with signs that carry the result one way,
-// gives C with the sign of a; wherever it fires the plain result has the
-// sign of a and a magnitude not below C, which the construction takes to
-// that C.
-//
-// They run in the class's own precision: a sum or difference of two floats
-// rounded to single is their double result rounded once to single (a
-// double carries more than twice the single significand plus two bits),
-// and the construction keeps C and order, so it limits either alike.
+// The free sum and difference, in the class's own precision: the plain
+// result through the saturating construction, which gives their one rung's
+// value wherever it fires (half magnitudes A/2 + B/2 not below H with signs
+// that carry the result one way: a plain result of a's sign and magnitude
+// at least C, which the construction takes to that sign's C).
 template <class T>
 typename T::object core_add(const typename T::object& x, const typename T::object& y) {
   return deliver<T>(T::load(access::get(x)) + T::load(access::get(y)));

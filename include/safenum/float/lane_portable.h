@@ -142,6 +142,24 @@ inline plain_lane<F> with_sign_of(plain_lane<F> s, plain_lane<F> magnitude) {
   return {rt::copysign(magnitude.v, s.v)};
 }
 
+// x rounded toward zero to an integer, on the bits: the fraction bits below
+// the binary point are cleared, all of them for a magnitude below 1. From
+// 2^52 on every double is an integer, and an infinity or a NaN is passed on
+// as it is. No floating operation, so no evaluation in a wider format can
+// change it.
+inline lane truncated(lane x) {
+  constexpr int kFractionBits = 52, kExponentBias = 1023;
+  constexpr rt::uint64_t kExponentMask = 0x7ff, kSignBit = rt::uint64_t{1} << 63;
+  rt::uint64_t b;
+  rt::memcpy(&b, &x.v, sizeof b);
+  const int exponent = static_cast<int>((b >> kFractionBits) & kExponentMask) - kExponentBias;
+  if (exponent >= kFractionBits) return x;
+  b &= exponent < 0 ? kSignBit : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1);
+  lane t;
+  rt::memcpy(&t.v, &b, sizeof b);
+  return t;
+}
+
 // The smallest magnitude that rounding to nearest sends past FLT_MAX: the
 // midpoint between FLT_MAX and 2^128, which rounds to even, upwards.
 constexpr double kPastLargestSingle = 0x1.ffffffp127;

@@ -83,6 +83,19 @@ inline lane with_sign_of(lane s, lane magnitude) {
   return {_mm_or_pd(magnitude.v, _mm_and_pd(s.v, sign_bit_of(s)))};
 }
 
+// x rounded toward zero to an integer. Below 2^52 the sum with 2^52 keeps
+// no fraction bits, so subtracting 2^52 again leaves an integer next to the
+// magnitude, above it or not whatever the rounding mode; one less where it is
+// above. From 2^52 on every double is an integer, and an infinity or a NaN
+// is passed on as it is.
+inline lane truncated(lane x) {
+  const __m128d integral_from = _mm_set_sd(0x1p52), m = magnitude(x).v;
+  const __m128d r = _mm_sub_sd(_mm_add_sd(m, integral_from), integral_from);
+  const __m128d t = _mm_sub_sd(r, _mm_and_pd(_mm_cmplt_sd(m, r), _mm_set_sd(1.0)));
+  const __m128d small = _mm_cmplt_sd(m, integral_from);
+  return {_mm_or_pd(_mm_and_pd(small, with_sign_of(x, lane{t}).v), _mm_andnot_pd(small, x.v))};
+}
+
 // Single precision.
 struct single_lane {
   __m128 v;

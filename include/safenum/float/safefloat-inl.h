@@ -7,6 +7,7 @@
 #include "safenum/common/access.h"
 #include "safenum/common/runtime.h"
 #include "safenum/float/convert.h"
+#include "safenum/float/floor_ceil.h"
 #include "safenum/float/saturate.h"
 
 SAFENUM_BEGIN_ABI
@@ -45,13 +46,15 @@ SAFENUM_FUNC float safefloat::Function_1975() { return value_; }
 SAFENUM_FUNC double safefloat::Function_1978() { return value_; }
 // The floor and ceiling of a float are floats, so the narrowing is exact.
 SAFENUM_FUNC float safefloat::Function_1979() {
-  return static_cast<float>(safenum::rt::floor(static_cast<double>(value_)));
+  return static_cast<float>(safenum::detail::floor_of(value_));
 }
 SAFENUM_FUNC float safefloat::Function_1977() {
-  return static_cast<float>(safenum::rt::ceil(static_cast<double>(value_)));
+  return static_cast<float>(safenum::detail::ceiling_of(value_));
 }
 SAFENUM_FUNC int safefloat::Function_1980() { return safenum::detail::truncate_to_int(value_); }
-SAFENUM_FUNC int safefloat::Function_1981() { return safenum::detail::is_saturated<safenum::detail::safefloat_traits>(value_); }
+SAFENUM_FUNC int safefloat::Function_1981() {
+  return safenum::detail::is_saturated<safenum::detail::safefloat_traits>(value_);
+}
 
 SAFENUM_FUNC safeint::safeint(const safefloat& value) : value_(value.nint()) {}
 

@@ -79,31 +79,31 @@ inline int add(int a, int b) {
       low_bits(sum));
 }
 
-// Difference. The halves of its overflow tests, in double precision:
-// a above zero and b below it: |b| / 2 (exact, possibly ending in .5)
-// plus a / 2 truncated; a below zero and b above it: b / 2 truncated plus
-// the magnitude of a / 2 truncated.
-inline double upward_halves(int a, int b) {
-  return static_cast<double>(magnitude_int(b)) / 2.0 + static_cast<double>(a / 2);
+// Difference. The halves of its overflow tests: a above zero and b below
+// it: |b| / 2 (possibly ending in .5) plus a / 2 truncated; a below zero
+// and b above it: b / 2 truncated plus the magnitude of a / 2 truncated.
+// Each is exact in double, and the tests are made in 64-bit integers, the
+// first on twice its halves:
+//   |b| / 2 + trunc(a / 2) >= 1073741823  <=>  |b| + 2 trunc(a / 2) >= 2147483646.
+inline bool upward_halves_reach_limit(int a, int b) {
+  return magnitude_int(b) + 2 * rt::int64_t{a / 2} >= 2 * rt::int64_t{kIntHalfCeiling};
 }
-inline double downward_halves(int a, int b) {
-  return static_cast<double>(b / 2) + static_cast<double>(magnitude_int(a / 2));
+inline bool downward_halves_reach_limit(int a, int b) {
+  return rt::int64_t{b / 2} + magnitude_int(a / 2) >= kIntHalfCeiling;
 }
 
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
   const rt::int64_t difference = rt::int64_t{a} - b;
-  const bool upward_halves_reach_limit = upward_halves(a, b) >= kIntHalfCeiling;
-  const bool downward_halves_reach_limit = downward_halves(a, b) >= kIntHalfCeiling;
   return first_match(
       // a at MAX or b at -MAX: MAX. This comes first, so MAX - MAX gives MAX.
       rung((a == kIntSaturatedPos) | (b == kIntSaturatedNeg), kIntSaturatedPos),
       // a at -MAX or b at MAX: -MAX.
       rung((a == kIntSaturatedNeg) | (b == kIntSaturatedPos), kIntSaturatedNeg),
       // a above zero, b below it, and their halves at least 1073741823: MAX.
-      rung((a > 0) & (b < 0) & upward_halves_reach_limit, kIntSaturatedPos),
+      rung((a > 0) & (b < 0) & upward_halves_reach_limit(a, b), kIntSaturatedPos),
       // a below zero, b above it, and their halves at least 1073741823: -MAX.
-      rung((a < 0) & (b > 0) & downward_halves_reach_limit, kIntSaturatedNeg),
+      rung((a < 0) & (b > 0) & downward_halves_reach_limit(a, b), kIntSaturatedNeg),
       // 0 - -2147483648, the one difference the tests above let through:
       // its 2^31 does not fit and takes the positive saturated value.
       rung(difference > kIntCeiling, kIntSaturatedPos),

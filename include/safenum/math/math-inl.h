@@ -6,10 +6,11 @@
 #ifndef SAFENUM_MATH_MATH_INL_H
 #define SAFENUM_MATH_MATH_INL_H
 
-#include "safenum/float/traits.h"
+#include "safenum.h"
 #include "safenum/common/access.h"
 #include "safenum/common/runtime.h"
-#include "safenum.h"
+#include "safenum/float/floor_ceil.h"
+#include "safenum/float/traits.h"
 
 namespace safenum {
 namespace detail {
@@ -37,7 +38,7 @@ Object root(const Object& x) {
 template <class Object>
 Object ceiling(const Object& x) {
   const double v = access::get(x);
-  return Object(rt::ceil(v));
+  return Object(ceiling_of(v));
 }
 
 template <class Object>
@@ -65,16 +66,30 @@ SAFENUM_FUNC safeint Function_1971(const safeint& x) {
   return safeint(safenum::rt::sqrt(safenum::rt::fabs(v)));
 }
 
-SAFENUM_FUNC safefloat Function_1982(const safefloat& a, const safefloat& b) { return safenum::detail::larger(a, b); }
-SAFENUM_FUNC safedouble Function_1982(const safedouble& a, const safedouble& b) { return safenum::detail::larger(a, b); }
+SAFENUM_FUNC safefloat Function_1982(const safefloat& a, const safefloat& b) {
+  return safenum::detail::larger(a, b);
+}
+SAFENUM_FUNC safedouble Function_1982(const safedouble& a, const safedouble& b) {
+  return safenum::detail::larger(a, b);
+}
 SAFENUM_FUNC safeint Function_1982(const safeint& a, const safeint& b) {
-  return safenum::detail::int_at_least(safenum::detail::access::get(a), safenum::detail::access::get(b)) ? a : b;
+  return safenum::detail::int_at_least(safenum::detail::access::get(a),
+                                       safenum::detail::access::get(b))
+             ? a
+             : b;
 }
 
-SAFENUM_FUNC safefloat Function_1983(const safefloat& a, const safefloat& b) { return safenum::detail::smaller(a, b); }
-SAFENUM_FUNC safedouble Function_1983(const safedouble& a, const safedouble& b) { return safenum::detail::smaller(a, b); }
+SAFENUM_FUNC safefloat Function_1983(const safefloat& a, const safefloat& b) {
+  return safenum::detail::smaller(a, b);
+}
+SAFENUM_FUNC safedouble Function_1983(const safedouble& a, const safedouble& b) {
+  return safenum::detail::smaller(a, b);
+}
 SAFENUM_FUNC safeint Function_1983(const safeint& a, const safeint& b) {
-  return safenum::detail::int_at_most(safenum::detail::access::get(a), safenum::detail::access::get(b)) ? a : b;
+  return safenum::detail::int_at_most(safenum::detail::access::get(a),
+                                      safenum::detail::access::get(b))
+             ? a
+             : b;
 }
 
 // The argument is taken by non-const reference for interface compatibility;
