@@ -11,7 +11,8 @@ install(TARGETS safenum safenum_header_only
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-# The implementation, which the header-only build includes.
+# The implementation, which the header-only build includes, and the headers
+# safenum.h always includes (safenum/stdlib.h) or offers (safenum/fmt.h, ...).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
