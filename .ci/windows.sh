@@ -40,9 +40,30 @@ if [ -n "$need_install" ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
     clang lld llvm $packages cmake ninja-build g++
 fi
+# A kernel without ia32 emulation cannot run wine's 32-bit loader. There the
+# kernel is taught to hand 32-bit programs to qemu-i386 (binfmt_misc, as
+# root), and the DLL's tests run emulated: slower, and without the frame
+# test, in which wine itself crashes under the emulator (its threads and
+# loader callbacks); the frame runs at x64 natively all the same.
+emulated=
+if [ "$arch" = x86 ] && ! "$wine" --version >/dev/null 2>&1; then
+  echo "== this kernel does not run 32-bit programs: running them under qemu-i386"
+  sudo=
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  command -v qemu-i386 >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive \
+    $sudo apt-get install -y --no-install-recommends qemu-user
+  binfmt=/proc/sys/fs/binfmt_misc
+  [ -e $binfmt/register ] || $sudo mount -t binfmt_misc binfmt_misc $binfmt
+  if [ ! -e $binfmt/qemu-i386 ]; then
+    # The ELF header of a 32-bit x86 executable or shared object.
+    magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+    mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+    printf '%s' ":qemu-i386:M::$magic:$mask:$(command -v qemu-i386):F" | $sudo tee $binfmt/register >/dev/null
+  fi
+  emulated=1
+fi
 if ! "$wine" --version >/dev/null 2>&1; then
-  echo "$wine does not start on this machine; for x86, the kernel must run 32-bit" \
-       "programs (ia32 emulation)" >&2
+  echo "$wine does not start on this machine" >&2
   exit 1
 fi
 
@@ -69,8 +90,13 @@ wineserver -p </dev/null >/dev/null 2>&1 &
 sleep 1
 "$wine" wineboot -i </dev/null >/dev/null 2>&1
 
-echo "== testing under $(basename "$wine")"
-ctest --test-dir "$build" --output-on-failure
+echo "== testing under $(basename "$wine")${emulated:+, emulated by qemu-i386}"
+if [ -n "$emulated" ]; then
+  echo "(the frame test is left out under the emulator: see above)"
+  ctest --test-dir "$build" --output-on-failure -E '^windows\.frame$'
+else
+  ctest --test-dir "$build" --output-on-failure
+fi
 
 echo "== the Windows ZIP"
 "$src/.ci/windows-zip.sh" "$build"

@@ -18,8 +18,9 @@ install(TARGETS safenum safenum_header_only
 )
 install(FILES ${PROJECT_SOURCE_DIR}/include/safenum.h ${PROJECT_SOURCE_DIR}/include/safenum_io.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
-# The implementation, which the header-only build includes, and the version
-# header that the build writes.
+# The implementation, which the header-only build includes, the headers
+# safenum.h always includes (safenum/stdlib.h) or offers (safenum/fmt.h, ...),
+# and the version header that the build writes.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/safenum
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
 install(FILES ${SAFENUM_GENERATED_INCLUDE_DIR}/safenum/version.h

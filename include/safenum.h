@@ -53,6 +53,8 @@
 #endif
 #endif
 
+#include "safenum/stdlib/members.h"
+
 namespace safenum {
 namespace detail {
 // The library's own window on the stored fields; not part of the interface.
@@ -83,6 +85,8 @@ class safeint {
   SAFENUM_API safeint(const safefloat& value);
   SAFENUM_API safeint(const safedouble& value);
   ~safeint() = default;
+  // long, long long and the unsigned types: saturated to the class's range.
+  SAFENUM_WIDTH_MEMBERS_INT
 
   safeint& operator=(const safeint&) = default;
   SAFENUM_API safeint& operator=(int value);
@@ -130,6 +134,8 @@ class safefloat {
   SAFENUM_API safefloat(const safeint& value);
   SAFENUM_API safefloat(safeint& value);
   ~safefloat() = default;
+  // long, long long and the unsigned types: rounded once to single precision.
+  SAFENUM_WIDTH_MEMBERS_FLOATING(safefloat, float)
 
   safefloat& operator=(const safefloat&) = default;
   SAFENUM_API safefloat& operator=(int value);
@@ -142,8 +148,9 @@ class safefloat {
   SAFENUM_API safefloat& operator*=(const safefloat& rhs);
   SAFENUM_API safefloat& operator+=(const safefloat& rhs);
 
-  // nint(): there is deliberately no conversion to float or double.
-  SAFENUM_API operator int();
+  // nint(): there is deliberately no conversion to float or double. Under
+  // SAFENUM_STRICT it is explicit.
+  SAFENUM_ROUNDING_CONVERSION
   // Nearest integer, exact halves away from zero, saturated to
   // 2147483647 and -2147483647.
   SAFENUM_API int nint() const;
@@ -177,6 +184,8 @@ class safedouble {
   SAFENUM_API safedouble(const safeint& value);
   SAFENUM_API safedouble(safeint& value);
   ~safedouble() = default;
+  // long, long long and the unsigned types: rounded once to double precision.
+  SAFENUM_WIDTH_MEMBERS_FLOATING(safedouble, double)
 
   safedouble& operator=(const safedouble&) = default;
   SAFENUM_API safedouble& operator=(int value);
@@ -189,7 +198,7 @@ class safedouble {
   SAFENUM_API safedouble& operator*=(const safedouble& rhs);
   SAFENUM_API safedouble& operator+=(const safedouble& rhs);
 
-  SAFENUM_API operator int();
+  SAFENUM_ROUNDING_CONVERSION
   SAFENUM_API int nint() const;
   SAFENUM_API float Function_1975();  // to single precision, unsaturated
   SAFENUM_API double Function_1978();  // the value
@@ -383,6 +392,11 @@ SAFENUM_API safedouble ceil(safedouble& x);
 SAFENUM_API safeint abs(const safeint& x);
 
 SAFENUM_END_ABI
+
+// numeric_limits, orderings, hashing, relations with plain numbers and the
+// mixed operators the list above lacks; all inline. (Before the definitions
+// of the header-only build, which the strict mode's refusals must precede.)
+#include "safenum/stdlib.h"
 
 #if defined(SAFENUM_HEADER_ONLY)
 #include "safenum/safenum-inl.h"

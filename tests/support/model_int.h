@@ -38,6 +38,8 @@ inline int round_between(double x, double U, double L) {
 }
 inline int round_from_float(float x) { return round_between(x, 2147483648.0, -2147483648.0); }
 inline int round_from_double(double x) { return round_between(x, 2147483647.0, -2147483647.0); }
+// An integer of another width: itself when an int holds it, else saturated.
+inline int from_wider(long double v) { return v > 2147483647.0L ? kMax : v < -2147483648.0L ? kNegMax : int(v); }
 
 // The assignments from float and double: truncation toward zero, saturated
 // at magnitude 2147483647.0. A NaN is left open by the rules; the library

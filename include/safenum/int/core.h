@@ -131,9 +131,9 @@ inline int multiply(int a, int b) {
   // product, without the division.
   const bool product_reaches_max = (product >= kIntCeiling) | (product <= -kIntCeiling);
   const int saturated = saturated_of_sign(a, b);
+  // A zero factor's rung (0, also beside a saturated factor) is the first
+  // of the rules; its product, 0, is always taken at once above.
   return first_match(
-      // A zero factor: 0, also beside a saturated one.
-      rung((a == 0) | (b == 0), 0),
       // A factor of one: the other factor unchanged, saturated or not.
       rung((a == 1) | (b == 1), low_bits(product)),
       // A saturated factor: s*MAX.
