@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The mistakes whose compile errors docs/reference.md quotes, built by
 // compile_errors.sh as they are and with SAFENUM_STRICT.
 #include <iostream>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: BSL-1.0
 # Builds compile_errors.cpp as it is and with SAFENUM_STRICT, and expects
 # every error docs/reference.md quotes for this compiler (its lines "g++: ..."
 # or "clang: ..." in code blocks).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Sorting, ordered and hashed containers and heaps of the classes with NaNs
 // among the values, built with the standard library's debug checks
 // (_GLIBCXX_DEBUG), which stop at an ordering that is not a strict weak

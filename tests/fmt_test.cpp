@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // {fmt} formats each class as the value it stores, with the whole format
 // specification of that value's type, over the edge values.
 #include <gtest/gtest.h>

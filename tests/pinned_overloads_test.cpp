@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Expressions that compiled before the inline additions still call what they
 // called: each result equals the exported function it called then, named by
 // its type, on operands for which another candidate would give another value.

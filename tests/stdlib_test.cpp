@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The inline additions against the models: relations with plain numbers and
 // the mixed operators the exported list lacks, on every pair of edge values;
 // the other integer widths; the limits.

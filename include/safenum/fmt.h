@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // {fmt} formatters for safeint, safefloat and safedouble. Opt-in: include it
 // where values are formatted with {fmt}.
 //

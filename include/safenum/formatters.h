@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The formatters of std::format and {fmt}, written once: each class formats
 // the value it stores with the formatter, and so the whole format
 // specification, of that value's type ({:.2f}, {:>8}, {:x}). Used by

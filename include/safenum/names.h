@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Readable names for the numbered members and functions, opt-in:
 //
 //   #include <safenum/names.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The classes beside the standard library: relations with plain numbers, the
 // mixed operators the exported list lacks, numeric_limits, orderings safe
 // with NaNs, and hashing. Included by safenum.h; all inline, nothing here is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // What the class declarations in safenum.h need from the standard-library
 // additions: construction from the other integer widths, and the members of
 // the strict mode. Inline throughout; nothing here is exported. Needs no
