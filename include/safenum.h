@@ -81,9 +81,10 @@ class safeint {
   // +-2^31 (float) or +-2147483647.0 (double); a NaN gives -2147483647.
   SAFENUM_API safeint(float value);
   SAFENUM_API safeint(double value);
-  // The argument's nint(): halves away from zero.
-  SAFENUM_API safeint(const safefloat& value);
-  SAFENUM_API safeint(const safedouble& value);
+  // The argument's nint(): halves away from zero. With SAFENUM_STRICT,
+  // explicit.
+  SAFENUM_ROUNDING_CONSTRUCTION(safefloat)
+  SAFENUM_ROUNDING_CONSTRUCTION(safedouble)
   ~safeint() = default;
   // long, long long and the unsigned types: saturated to the class's range.
   SAFENUM_WIDTH_MEMBERS_INT

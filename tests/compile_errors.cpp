@@ -16,5 +16,6 @@ void mistakes(safeint s, safedouble d) {
 #ifdef SAFENUM_STRICT
   double y = d;
   safeint half = s * 0.5;
+  safeint r = d;
 #endif
 }

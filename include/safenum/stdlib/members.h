@@ -24,6 +24,11 @@ template <class T, bool = other_width<T>::value> struct if_other_width {};
 template <class T> struct if_other_width<T, true> { using type = int; };
 template <class T> using other_width_t = typename if_other_width<T>::type;
 
+// int where T is U, else no type: a template for exactly one class.
+template <class T, class U> struct if_same {};
+template <class T> struct if_same<T, T> { using type = int; };
+template <class T, class U> using same_t = typename if_same<T, U>::type;
+
 // The safeint an integer of another width stands for: the value when an int
 // holds it, else the saturated value of its sign.
 template <class Integer>
@@ -65,12 +70,22 @@ constexpr int int_saturated(Integer value) {
 #endif
 
 #if defined(SAFENUM_STRICT) && !defined(SAFENUM_BUILDING)
+// A safeint made from a floating object rounds it as nint() does: explicit
+// construction (safeint(x)) stays, an implicit one (safeint s = x) finds the
+// template, which refuses with a message.
+#define SAFENUM_ROUNDING_CONSTRUCTION(Floating)                                            \
+  explicit SAFENUM_API safeint(const Floating& value);                                      \
+  template <class Object, safenum::detail::same_t<Object, Floating> = 0>                    \
+  SAFENUM_REFUSED("rounds to the nearest int (2.7 gives 3): write safeint(x) or x.nint() "  \
+                  "for that")                                                               \
+  safeint(const Object& value) : safeint(value.nint()) {}
 #define SAFENUM_ROUNDING_CONVERSION                                                         \
   explicit SAFENUM_API operator int();                                                      \
   SAFENUM_REFUSED("rounds to the nearest int (2.7 gives 3): call nint() for that, or "      \
                   "Function_1978() for the exact value")                                    \
   operator int() const { return nint(); }
 #else
+#define SAFENUM_ROUNDING_CONSTRUCTION(Floating) SAFENUM_API safeint(const Floating& value);
 #define SAFENUM_ROUNDING_CONVERSION SAFENUM_API operator int();
 #endif
 
