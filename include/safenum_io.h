@@ -29,7 +29,7 @@
 // failbit and leaves the object as it was.
 //
 // std::format("{:.2f}", safedouble(2.7)) formats the stored value with the
-// specification of a double (float for safefloat, int for safeint), where
+// format options of a double (float for safefloat, int for safeint), where
 // the standard library has <format>. For {fmt}, include <safenum/fmt.h>.
 #ifndef SAFENUM_IO_H
 #define SAFENUM_IO_H

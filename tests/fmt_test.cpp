@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: BSL-1.0
-// {fmt} formats each class as the value it stores, with the whole format
-// specification of that value's type, over the edge values.
+// {fmt} formats each class as the value it stores, with all the format
+// options of that value's type, over the edge values.
 #include <gtest/gtest.h>
 #include <safenum/fmt.h>
 
 #include "draws.h"
 
-TEST(Formatting, FmtFormatsTheStoredValueWithItsSpecification) {
+TEST(Formatting, FmtFormatsTheStoredValueWithItsFormatOptions) {
   for (double v : draws::edges<double>()) {
     const float s = float(v);
     EXPECT_EQ(fmt::format("{}|{:.2f}|{:>12}|{:+.3e}", safedouble(v), safedouble(v), safedouble(v), safedouble(v)),

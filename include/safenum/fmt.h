@@ -6,7 +6,7 @@
 //   // 3 2.70      1.5
 //
 // Each class formats the value it stores with the formatter of that value's
-// type (int, float, double), so every format specification of that type
+// type (int, float, double), so every format option of that type
 // applies; {} prints a floating value with the fewest digits that read back
 // as it.
 #ifndef SAFENUM_FMT_H

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: BSL-1.0
 // The formatters of std::format and {fmt}, written once: each class formats
-// the value it stores with the formatter, and so the whole format
-// specification, of that value's type ({:.2f}, {:>8}, {:x}). Used by
+// the value it stores with the formatter, and so all the format
+// options, of that value's type ({:.2f}, {:>8}, {:x}). Used by
 // safenum_io.h for std::format and by safenum/fmt.h for {fmt}.
 #ifndef SAFENUM_FORMATTERS_H
 #define SAFENUM_FORMATTERS_H
