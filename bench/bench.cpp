@@ -11,14 +11,12 @@
 
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <limits>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
