@@ -45,6 +45,18 @@ fi
 # root), and the DLL's tests run emulated: slower, and without the frame
 # test, in which wine itself crashes under the emulator (its threads and
 # loader callbacks); the frame runs at x64 natively all the same.
+# binfmt_misc is the kernel's, not the machine's: an entry registered by an
+# earlier run, or by a package, hands 32-bit programs to qemu-i386 even on a
+# kernel that could run them, so whether the run is emulated is read off the
+# kernel's entries, not off whether wine starts.
+emulated_by_binfmt() {
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    case ${entry##*/} in register|status) continue ;; esac
+    [ -r "$entry" ] || continue
+    grep -qx enabled "$entry" && grep -q '^interpreter .*qemu-i386' "$entry" && return 0
+  done
+  return 1
+}
 emulated=
 if [ "$arch" = x86 ] && ! "$wine" --version >/dev/null 2>&1; then
   echo "== this kernel does not run 32-bit programs: running them under qemu-i386"
@@ -59,7 +71,12 @@ if [ "$arch" = x86 ] && ! "$wine" --version >/dev/null 2>&1; then
     magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
     mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
     printf '%s' ":qemu-i386:M::$magic:$mask:$(command -v qemu-i386):F" | $sudo tee $binfmt/register >/dev/null
+  else
+    echo 1 | $sudo tee $binfmt/qemu-i386 >/dev/null
   fi
+fi
+if [ "$arch" = x86 ] && emulated_by_binfmt; then
+  echo "== 32-bit programs run under qemu-i386 here (binfmt_misc)"
   emulated=1
 fi
 if ! "$wine" --version >/dev/null 2>&1; then
