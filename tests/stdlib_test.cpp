@@ -15,10 +15,8 @@ namespace {
 using model::double_class;
 using model::single_class;
 
-void report(const std::string& failure) { ADD_FAILURE() << failure; }
-
 TEST(Stdlib, RelationsAndMixedOperatorsConvertThePlainOperandByTheClass) {
-  checks::checker c(report);
+  checks::checker c([](const std::string& failure) { ADD_FAILURE() << failure; });
   // Both orders of every relation between a and b, whose model values are ma and mb.
   auto relations = [&](const char* what, const auto& a, const auto& b, double ma, double mb) {
     for (auto r : {model::eq, model::ne, model::lt, model::le, model::gt, model::ge}) {

@@ -6,9 +6,10 @@
 // the reference the models wrote (reference.h), in order.
 //
 // It is built twice: with safenum.h, whose classes copy and destroy
-// themselves, and with declared/safenum.h, a header declaring each class's
-// copy constructor, copy assignment and destructor, as a program built from
-// the interface's listing would; that build takes all three from the DLL.
+// themselves, and with a safenum.h that declared.cmake writes from the export
+// list, declaring each class's copy constructor, copy assignment and
+// destructor as a program built from the interface's listing would; that
+// build takes all three from the DLL.
 //
 // Two differences are allowed. On 32-bit x86 a float or double returned by
 // value travels on the x87 stack, which sets the quiet bit of a signalling
