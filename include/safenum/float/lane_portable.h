@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: BSL-1.0
 // The portable form of the lanes, in plain C++ and written once for both
-// precisions: a lane holds a value of type F, a mask holds all ones or all
-// zeros in the unsigned type U of F's width, and the selections work on the
-// bits. It gives the same bits as the SSE2 form, and the sanitizers can see
-// every division and conversion in it. Included through float/lane.h only.
+// precisions. It gives the same bits as the SSE2 form, and the sanitizers
+// can see every division and conversion in it. Included through
+// float/lane.h only.
 #ifndef SAFENUM_FLOAT_LANE_PORTABLE_H
 #define SAFENUM_FLOAT_LANE_PORTABLE_H
 
