@@ -50,7 +50,7 @@ std::vector<S> edges() {
                                  std::sqrt(C), std::sqrt(m), F::H, 0.75 * F::C, F::C, 1e-20, 1e20,
                                  3e37, 5e37, 16777217, 2147483646.5, 2147483647.0, 2147483648.0,
                                  2147483649.0, 0x1p23, 0x1p52};
-  if (sizeof(S) == 8) centres.insert(centres.end(), {1e308, 1.5 * F::C, 3.5e38, 0x1p126 - 0x1p101, 1e-40});
+  if (sizeof(S) == 8) centres.insert(centres.end(), {1e308, 1.5 * F::C, 3.5e38, 0x1.ffffffp127, 0x1p126 - 0x1p101, 1e-40});
   centres.push_back(std::numeric_limits<S>::denorm_min());
   centres.push_back(std::numeric_limits<S>::max());
   std::vector<S> out;
