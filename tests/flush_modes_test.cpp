@@ -23,14 +23,11 @@ namespace {
 template <class S, class Make>
 long results_beyond_the_ceiling(Make make) {
   using F = model::class_of<S>;
-  std::vector<S> operands;
+  std::vector<S> operands, drawn = draws::edges<S>();
   draws::rng r(6);
-  for (S v : draws::edges<S>()) {
-    if (std::fabs(v) <= F::C) operands.push_back(v);
-  }
-  while (operands.size() < 600) {
-    const S v = draws::random_value<S>(r);
-    if (std::fabs(v) <= F::C) operands.push_back(v);
+  while (drawn.size() < 2000) drawn.push_back(draws::random_value<S>(r));
+  for (S v : drawn) {
+    if (std::fabs(v) <= F::C && operands.size() < 600) operands.push_back(v);
   }
   long outside = 0;
   const auto count = [&](const auto& x) { outside += !(std::fabs(checks::value_of(x)) <= F::C); };
