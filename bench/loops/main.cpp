@@ -31,6 +31,10 @@ double pass_ns(void (*kernel)()) {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 2000;
+  if (rounds < 1) {
+    std::fprintf(stderr, "usage: %s [ROUNDS]   (a positive number, default 2000)\n", argv[0]);
+    return 2;
+  }
   const Operands pairs = operands::make_pairs();
   Form forms[] = {plain_form(), hand_form(), header_only_form(), linked_form()};
   constexpr int kForms = sizeof forms / sizeof forms[0];
