@@ -123,7 +123,6 @@ inline bool is_inside_int_range(rt::int64_t v) { return v > -kIntCeiling && v < 
 inline int multiply(int a, int b) {
   const rt::int64_t product = rt::int64_t{a} * b;
   if (is_inside_int_range(product)) return low_bits(product);
-  const bool a_saturated = is_saturated_int(a), b_saturated = is_saturated_int(b);
   // The overflow test, |a| not below MAX / |b| divided in double, is exact
   // for magnitudes up to 2^31 (the rounded quotient reaches |a| only where
   // the exact product is MAX or more: a product below MAX leaves MAX / |b|
@@ -136,8 +135,8 @@ inline int multiply(int a, int b) {
   return first_match(
       // A factor of one: the other factor unchanged, saturated or not.
       rung((a == 1) | (b == 1), low_bits(product)),
-      // A saturated factor: s*MAX.
-      rung(a_saturated | b_saturated, saturated),
+      // A saturated factor's rung (s*MAX) is left to the next: beside any
+      // factor but 0 and 1, taken above, the product reaches MAX.
       // |a| not below MAX / |b|, the product reaching MAX: s*MAX. With
       // 64-bit magnitudes, -2147483648 takes part as 2^31 on either side.
       rung(product_reaches_max, saturated),
