@@ -115,14 +115,16 @@ lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
   }
 }
 
-// (A*C)*(B*C) below C, for A and B below 1: the product below m, tested as
-//   (A*C)*B < 1  <=>  (A*C)*(B*C) < C,
-// since B*C is exact and scaling by C commutes with rounding where the
-// product is normal (where it is not, both lie far below their bound, and
-// where (A*C)*(B*C) overflows, (A*C)*B is not below 1 either).
+// (A*C)*(B*C) below C, for A and B below 1: the product below m. The
+// scalings by C are made on the bits, of magnitudes limited to 1 first (the
+// test counts only below 1): exact for a normal magnitude, and a subnormal
+// one (a safedouble's only) comes out below C*DBL_MIN = 1, as A*C would, so
+// the test passes either way. No multiplication here sees a subnormal
+// factor, which some processors take a slow path for.
 template <class T>
 lane_mask scaled_product_below_ceiling(lane A, lane B) {
-  return below((A * lane::of(T::ceiling)) * B, lane::of(1.0));
+  const lane one = lane::of(1.0), C = lane::of(T::ceiling);
+  return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
 }
 
 // The multiplication ladder, shared by operator* and operator*=, in double

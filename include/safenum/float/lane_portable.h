@@ -142,13 +142,31 @@ inline plain_lane<F> with_sign_of(plain_lane<F> s, plain_lane<F> magnitude) {
   return {rt::copysign(magnitude.v, s.v)};
 }
 
+// The fraction bits of a double.
+constexpr int kFractionBits = 52;
+
+// x*p for a power of two p not below 1, made on the bits: p's exponent is
+// added to x's exponent field. Exact for a normal x whose product stays
+// finite; a subnormal x (exponent field zero) comes out below p*DBL_MIN.
+inline lane scaled_on_bits(lane x, lane p) {
+  const double one = 1.0;
+  rt::uint64_t bx, bp, b1;
+  rt::memcpy(&bx, &x.v, sizeof bx);
+  rt::memcpy(&bp, &p.v, sizeof bp);
+  rt::memcpy(&b1, &one, sizeof b1);
+  bx += bp - b1;
+  lane scaled;
+  rt::memcpy(&scaled.v, &bx, sizeof bx);
+  return scaled;
+}
+
 // x rounded toward zero to an integer, on the bits: the fraction bits below
 // the binary point are cleared, all of them for a magnitude below 1. From
 // 2^52 on every double is an integer, and an infinity or a NaN is passed on
 // as it is. No floating operation, so no evaluation in a wider format can
 // change it.
 inline lane truncated(lane x) {
-  constexpr int kFractionBits = 52, kExponentBias = 1023;
+  constexpr int kExponentBias = 1023;
   constexpr rt::uint64_t kExponentMask = 0x7ff, kSignBit = rt::uint64_t{1} << 63;
   rt::uint64_t b;
   rt::memcpy(&b, &x.v, sizeof b);

@@ -84,6 +84,14 @@ inline lane with_sign_of(lane s, lane magnitude) {
   return {_mm_or_pd(magnitude.v, _mm_and_pd(s.v, sign_bit_of(s)))};
 }
 
+// x*p for a power of two p not below 1, made on the bits: p's exponent is
+// added to x's exponent field. Exact for a normal x whose product stays
+// finite; a subnormal x (exponent field zero) comes out below p*DBL_MIN.
+inline lane scaled_on_bits(lane x, lane p) {
+  const __m128i exponent = _mm_sub_epi64(_mm_castpd_si128(p.v), _mm_castpd_si128(_mm_set_sd(1.0)));
+  return {_mm_castsi128_pd(_mm_add_epi64(_mm_castpd_si128(x.v), exponent))};
+}
+
 // x rounded toward zero to an integer. Below 2^52 the sum with 2^52 keeps
 // no fraction bits, so subtracting 2^52 again leaves an integer next to the
 // magnitude, above it or not whatever the rounding mode; one less where it is
