@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
 // The little the library takes from a language runtime: fixed-width
-// integers, floating limits, sqrt, fabs, copysign, isnan and memcpy,
+// integers, floating limits, sqrt, fabs, fma, copysign, isnan and memcpy,
 // under the library's own names in safenum::rt. Every source file includes
 // this header rather than the standard headers themselves.
 //
@@ -29,6 +29,7 @@ using std::uint32_t;
 using std::uint64_t;
 using std::copysign;
 using std::fabs;
+using std::fma;
 using std::isnan;
 using std::memcpy;
 using std::sqrt;
@@ -52,6 +53,7 @@ inline double copysign(double x, double y) { return __builtin_copysign(x, y); }
 inline float copysign(float x, float y) { return __builtin_copysignf(x, y); }
 inline double fabs(double x) { return __builtin_fabs(x); }
 inline float fabs(float x) { return __builtin_fabsf(x); }
+inline double fma(double x, double y, double z) { return __builtin_fma(x, y, z); }
 inline bool isnan(double x) { return __builtin_isnan(x); }
 inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
   return __builtin_memcpy(to, from, n);

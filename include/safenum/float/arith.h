@@ -93,25 +93,44 @@ L quotient_ladder(L a, L b, L for_zero_dividend) {
 // Multiplication
 // ---------------------------------------------------------------------------
 
+// Half the spacing of the doubles in [1, 2).
+constexpr double kHalfSpacing = 0x1p-53;
+
 // C/A, rounded to double, not above B, for A and B not below 1: the
 // product reaching C, decided by the rounded product P:
 //   P >= C           => AB >= C(1 - 2^-54)   => C/A < B(1 + 2^-53)    => rounds to <= B;
 //   P < C(1 - 2^-53) => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)  => rounds above B.
 // Only a P just below C needs the quotient itself. For safefloat the
 // product of two singles is exact in double, so P is never just below C.
-template <class T>
-lane_mask just_below_ceiling_reaches_it(lane A, lane B, lane P) {
-  const lane one = lane::of(1.0);
+template <class T, class L>
+lane_mask just_below_ceiling_reaches_it(L A, L B, L P) {
+  const L one = L::of(1.0);
   if constexpr (T::exact_product) {
     return below(one, one);  // never
   } else {
-    constexpr double just_below_C = T::ceiling * (1 - 0x1p-53);
-    const lane_mask just_below = same_number(P, lane::of(just_below_C));
-    // One operation at a time, a jump skips the quotient (ordinary factors
-    // never need it); over a loop it is formed for every pair and chosen.
-    if (kLanesTakeRareJumps && !any(just_below)) return just_below;
-    const lane divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
-    return just_below & not_above(lane::of(T::ceiling) / divisor, B);
+    constexpr double just_below_C = T::ceiling * (1 - kHalfSpacing);
+    const lane_mask just_below = same_number(P, L::of(just_below_C));
+    if constexpr (kLanesFuseMultiplySubtract) {
+      // Without the quotient, where fma is an instruction. With u = C*2^-53
+      // (the spacing below C) and w the spacing at B, C/A rounds to at most
+      // B exactly when
+      //   C/A < B + w/2  <=>  C - AB < A*w/2  <=>  u - A*w/2 < AB - P
+      // (never equal: A*(B + w/2) = C would make B + w/2 a power of two),
+      // and every term is exact: AB - P (a product's error, by fma), A*w/2
+      // (A times a power of two) and u - A*w/2 (A*w/2 lies in [u/2, u]).
+      // Other lanes take A as 0 and P as the value it has here, so that
+      // none of them multiplies a subnormal.
+      const L A1 = only_where(just_below, A), P1 = L::of(just_below_C);
+      const L half_spacing_at_B = binade_of(B) * L::of(kHalfSpacing);
+      const L u = L::of(T::ceiling * kHalfSpacing);
+      return just_below & below(u - A1 * half_spacing_at_B, fused_multiply_subtract(A1, B, P1));
+    } else {
+      // One operation at a time, a jump skips the quotient (ordinary factors
+      // never need it); over a loop it is formed for every pair and chosen.
+      if (kLanesTakeRareJumps && !any(just_below)) return just_below;
+      const L divisor = A + only_where(below(A, one), one);  // at least 1, or NaN
+      return just_below & not_above(L::of(T::ceiling) / divisor, B);
+    }
   }
 }
 

@@ -160,6 +160,26 @@ inline lane scaled_on_bits(lane x, lane p) {
   return scaled;
 }
 
+// The power of two at or below a normal x > 0: x with its fraction cleared.
+inline lane binade_of(lane x) {
+  constexpr rt::uint64_t kFraction = (rt::uint64_t{1} << kFractionBits) - 1;
+  rt::uint64_t b;
+  rt::memcpy(&b, &x.v, sizeof b);
+  b &= ~kFraction;
+  lane p;
+  rt::memcpy(&p.v, &b, sizeof b);
+  return p;
+}
+
+// x*y - z rounded once, where the target has the instruction for it (the
+// standard fma is exact everywhere, but elsewhere a call).
+#if defined(FP_FAST_FMA) || defined(__FMA__) || defined(__ARM_FEATURE_FMA)
+constexpr bool kLanesFuseMultiplySubtract = true;
+#else
+constexpr bool kLanesFuseMultiplySubtract = false;
+#endif
+inline lane fused_multiply_subtract(lane x, lane y, lane z) { return {rt::fma(x.v, y.v, -z.v)}; }
+
 // x rounded toward zero to an integer, on the bits: the fraction bits below
 // the binary point are cleared, all of them for a magnitude below 1. From
 // 2^52 on every double is an integer, and an infinity or a NaN is passed on

@@ -92,6 +92,9 @@ inline lane scaled_on_bits(lane x, lane p) {
   return {_mm_castsi128_pd(_mm_add_epi64(_mm_castpd_si128(x.v), exponent))};
 }
 
+// SSE2 has no fused multiply-add.
+constexpr bool kLanesFuseMultiplySubtract = false;
+
 // x rounded toward zero to an integer. Below 2^52 the sum with 2^52 keeps
 // no fraction bits, so subtracting 2^52 again leaves an integer next to the
 // magnitude, above it or not whatever the rounding mode; one less where it is
