@@ -58,15 +58,18 @@ inline bool both_in_small_window(int a, int b) {
 // rounded to single precision, reaches 1073741823.5, that is, rounds to
 // 2^30 or beyond. Single-precision values just below 2^30 are 64 apart, so
 // that happens exactly when the exact sum is at least 2^31 - 64;
-// symmetrically for -1073741823.5.
-constexpr rt::int64_t kIntSumLimit = (rt::int64_t{1} << 31) - 64;  // 2147483584
+// symmetrically for -1073741823.5. Where the signs agree, the sum taken
+// modulo 2^32 in 32 unsigned bits is the exact sum for two positive
+// operands, and the exact sum plus 2^32 for two negative ones (0 for
+// -2^32, which is beyond the limit either way).
+constexpr rt::uint32_t kIntSumLimit = (rt::uint32_t{1} << 31) - 64;  // 2147483584
 
 // Sum.
 inline int add(int a, int b) {
   if (both_in_small_window(a, b)) return a + b;
-  const rt::int64_t sum = rt::int64_t{a} + b;
+  const rt::uint32_t sum = static_cast<rt::uint32_t>(a) + static_cast<rt::uint32_t>(b);
   const bool half_sum_reaches_limit = sum >= kIntSumLimit;
-  const bool half_sum_reaches_minus_limit = sum <= -kIntSumLimit;
+  const bool half_sum_reaches_minus_limit = sum <= 0u - kIntSumLimit;
   return first_match(
       // An operand at MAX: MAX. This comes first, so MAX + -MAX gives MAX.
       rung((a == kIntSaturatedPos) | (b == kIntSaturatedPos), kIntSaturatedPos),
@@ -77,39 +80,37 @@ inline int add(int a, int b) {
       // Both below zero with the half-sum at or beyond -1073741823.5: -MAX.
       rung((a < 0) & (b < 0) & half_sum_reaches_minus_limit, kIntSaturatedNeg),
       // Otherwise the exact sum, which then fits.
-      low_bits(sum));
+      static_cast<int>(sum));
 }
 
-// Difference. The halves of its overflow tests: a above zero and b below
-// it: |b| / 2 (possibly ending in .5) plus a / 2 truncated; a below zero
-// and b above it: b / 2 truncated plus the magnitude of a / 2 truncated.
-// Each is exact in double, and the tests are made in 64-bit integers, the
-// first on twice its halves:
-//   |b| / 2 + trunc(a / 2) >= 1073741823  <=>  |b| + 2 trunc(a / 2) >= 2147483646.
-inline bool upward_halves_reach_limit(int a, int b) {
-  return magnitude_int(b) + 2 * rt::int64_t{a / 2} >= 2 * rt::int64_t{kIntHalfCeiling};
-}
-inline bool downward_halves_reach_limit(int a, int b) {
-  return rt::int64_t{b / 2} + magnitude_int(a / 2) >= kIntHalfCeiling;
-}
+// Difference. Its overflow tests, on halves truncated toward zero, read in
+// whole numbers (odd(x) is 1 for an odd x, else 0):
+//   a > 0 > b:  |b|/2 + trunc(a/2) >= 1073741823
+//               <=>  |b| + a - odd(a) >= 2147483646  <=>  a - b >= 2147483646 + odd(a);
+//   a < 0 < b:  trunc(b/2) + |trunc(a/2)| >= 1073741823
+//               <=>  b - a >= 2147483646 + odd(a) + odd(b).
+// Where the signs differ, |a - b| lies below 2^32, so a - b and b - a
+// taken modulo 2^32 in 32 unsigned bits are the exact magnitudes.
+constexpr rt::uint32_t kIntDifferenceLimit = 2u * kIntHalfCeiling;  // 2147483646
 
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
-  const rt::int64_t difference = rt::int64_t{a} - b;
+  const rt::uint32_t ua = static_cast<rt::uint32_t>(a), ub = static_cast<rt::uint32_t>(b);
+  const rt::uint32_t upward = ua - ub, downward = ub - ua, odd_a = ua & 1u, odd_b = ub & 1u;
   return first_match(
       // a at MAX or b at -MAX: MAX. This comes first, so MAX - MAX gives MAX.
       rung((a == kIntSaturatedPos) | (b == kIntSaturatedNeg), kIntSaturatedPos),
       // a at -MAX or b at MAX: -MAX.
       rung((a == kIntSaturatedNeg) | (b == kIntSaturatedPos), kIntSaturatedNeg),
       // a above zero, b below it, and their halves at least 1073741823: MAX.
-      rung((a > 0) & (b < 0) & upward_halves_reach_limit(a, b), kIntSaturatedPos),
+      rung((a > 0) & (b < 0) & (upward >= kIntDifferenceLimit + odd_a), kIntSaturatedPos),
       // a below zero, b above it, and their halves at least 1073741823: -MAX.
-      rung((a < 0) & (b > 0) & downward_halves_reach_limit(a, b), kIntSaturatedNeg),
+      rung((a < 0) & (b > 0) & (downward >= kIntDifferenceLimit + odd_a + odd_b), kIntSaturatedNeg),
       // 0 - -2147483648, the one difference the tests above let through:
       // its 2^31 does not fit and takes the positive saturated value.
-      rung(difference > kIntCeiling, kIntSaturatedPos),
+      rung((a == 0) & (b == kIntMostNegative), kIntSaturatedPos),
       // Otherwise the exact difference.
-      low_bits(difference));
+      static_cast<int>(upward));
 }
 
 // Product. Its exact product inside (-MAX, MAX) is the result, whatever
