@@ -18,16 +18,4 @@
 #define SAFENUM_UNLIKELY(condition) (!!(condition))
 #endif
 
-// SAFENUM_INLINE_LADDER: inline, and inlined wherever it is called. A
-// ladder long enough that a compiler would call it out of line keeps a loop
-// of operations from vectorizing. Without the attribute, plain inline.
-#if defined(__has_attribute)
-#if __has_attribute(always_inline)
-#define SAFENUM_INLINE_LADDER __attribute__((always_inline)) inline
-#endif
-#endif
-#ifndef SAFENUM_INLINE_LADDER
-#define SAFENUM_INLINE_LADDER inline
-#endif
-
 #endif  // SAFENUM_COMMON_COMPILER_H

@@ -24,7 +24,6 @@
 #include "safenum/float/lane.h"
 #include "safenum/float/saturate.h"
 #include "safenum/float/traits.h"
-#include "safenum/common/compiler.h"
 #include "safenum/common/runtime.h"
 
 namespace safenum {
@@ -151,7 +150,7 @@ lane_mask scaled_product_below_ceiling(lane A, lane B) {
 // precision for both classes. The operator's result leaves through the
 // saturating construction (delivered), the member's is stored as it is.
 template <class T, bool delivered>
-SAFENUM_INLINE_LADDER lane product_ladder(lane a, lane b) {
+lane product_ladder(lane a, lane b) {
   const lane zero = lane::of(0.0), one = lane::of(1.0), C = lane::of(T::ceiling);
   const lane A = magnitude(a), B = magnitude(b);
   const lane product = a * b, P = magnitude(product);

@@ -11,14 +11,10 @@
 namespace safenum {
 namespace detail {
 
-// A lane holds one value of type F; a mask is a bool. Selections are made
-// on the bits, with a mask of all ones or zeros, and signs go through fabs
-// and copysign: forms that compilers widen into blends and bit operations
-// across a loop's iterations, none of them a jump. (A conditional
-// expression would do for clang, but g++ turns one back into a branch, and
-// where a conversion to single precision sits under that branch it will
-// not make it a blend again, as the conversion may raise a floating
-// exception: the loop then stays one value at a time.)
+// A lane holds one value of type F; a mask is a bool. Selections are
+// conditional expressions on values and signs go through fabs and
+// copysign, the forms that compilers turn into blends and bit operations
+// across a loop's iterations; none of them is a jump.
 template <class F>
 struct plain_mask {
   bool v;
@@ -29,30 +25,6 @@ struct plain_lane {
   // Only for constants the format holds exactly.
   static plain_lane of(double x) { return {static_cast<F>(x)}; }
 };
-
-// The unsigned integer as wide as F, and the selection on bits.
-template <class F>
-struct bits_as_wide_as;
-template <>
-struct bits_as_wide_as<double> {
-  using type = rt::uint64_t;
-};
-template <>
-struct bits_as_wide_as<float> {
-  using type = rt::uint32_t;
-};
-template <class F>
-inline F blend(bool m, F if_set, F otherwise) {
-  using U = typename bits_as_wide_as<F>::type;
-  U set, other;
-  rt::memcpy(&set, &if_set, sizeof set);
-  rt::memcpy(&other, &otherwise, sizeof other);
-  const U mask = U{0} - static_cast<U>(m);
-  const U bits = (set & mask) | (other & ~mask);
-  F chosen;
-  rt::memcpy(&chosen, &bits, sizeof chosen);
-  return chosen;
-}
 
 using lane = plain_lane<double>;
 using lane_mask = plain_mask<double>;
@@ -86,11 +58,11 @@ inline plain_lane<F> operator/(plain_lane<F> x, plain_lane<F> y) {
 // x < y ? x : y and x > y ? x : y: where either is a NaN, y.
 template <class F>
 inline plain_lane<F> min(plain_lane<F> x, plain_lane<F> y) {
-  return {blend(x.v < y.v, x.v, y.v)};
+  return {x.v < y.v ? x.v : y.v};
 }
 template <class F>
 inline plain_lane<F> max(plain_lane<F> x, plain_lane<F> y) {
-  return {blend(x.v > y.v, x.v, y.v)};
+  return {x.v > y.v ? x.v : y.v};
 }
 
 template <class F>
@@ -144,15 +116,15 @@ inline bool any(plain_mask<F> m) {
 
 template <class F>
 inline plain_lane<F> only_where(plain_mask<F> m, plain_lane<F> x) {
-  return {blend(m.v, x.v, F{0})};
+  return {m.v ? x.v : F{0}};
 }
 template <class F>
 inline plain_lane<F> zero_where(plain_mask<F> m, plain_lane<F> x) {
-  return {blend(m.v, F{0}, x.v)};
+  return {m.v ? F{0} : x.v};
 }
 template <class F>
 inline plain_lane<F> select(plain_mask<F> m, plain_lane<F> if_set, plain_lane<F> otherwise) {
-  return {blend(m.v, if_set.v, otherwise.v)};
+  return {m.v ? if_set.v : otherwise.v};
 }
 
 template <class F>
@@ -162,7 +134,7 @@ inline plain_lane<F> magnitude(plain_lane<F> x) {
 // A non-negative x given the sign bit where the mask is set.
 template <class F>
 inline plain_lane<F> negated_where(plain_mask<F> m, plain_lane<F> x) {
-  return {blend(m.v, -x.v, x.v)};
+  return {m.v ? -x.v : x.v};
 }
 // A non-negative magnitude given the sign bit of s.
 template <class F>
@@ -235,9 +207,11 @@ constexpr double kPastLargestSingle = 0x1.ffffffp127;
 // is first limited to FLT_MAX, so no conversion leaves the range, and the
 // infinity is chosen beside it rather than by a jump.
 inline single_lane single_of(lane x) {
-  const float rounded = static_cast<float>(max(lane::of(-FLT_MAX), min(lane::of(FLT_MAX), x)).v);
-  const float infinite = blend(x.v > 0, HUGE_VALF, -HUGE_VALF);
-  return {blend(rt::fabs(x.v) >= kPastLargestSingle, infinite, rounded)};
+  constexpr double largest = FLT_MAX;
+  const double limited = x.v > largest ? largest : x.v < -largest ? -largest : x.v;
+  const float rounded = static_cast<float>(limited);
+  const float infinite = x.v > 0 ? HUGE_VALF : -HUGE_VALF;
+  return {rt::fabs(x.v) >= kPastLargestSingle ? infinite : rounded};
 }
 
 }  // namespace detail
