@@ -88,24 +88,28 @@ inline int add(int a, int b) {
 //   a > 0 > b:  |b|/2 + trunc(a/2) >= 1073741823
 //               <=>  |b| + a - odd(a) >= 2147483646  <=>  a - b >= 2147483646 + odd(a);
 //   a < 0 < b:  trunc(b/2) + |trunc(a/2)| >= 1073741823
-//               <=>  b - a >= 2147483646 + odd(a) + odd(b).
-// Where the signs differ, |a - b| lies below 2^32, so a - b and b - a
-// taken modulo 2^32 in 32 unsigned bits are the exact magnitudes.
+//               <=>  b - a >= 2147483646 + odd(a) + odd(b)  <=>  b - a >= 2147483646 + odd(a),
+// the last since b - a has the parity of odd(a) + odd(b): with odd(b) = 1
+// it is never 2147483646 + odd(a). So both test |a - b| against one limit,
+// 2147483646 + odd(a). Where the signs differ, |a - b| lies below 2^32, so
+// a - b and b - a taken modulo 2^32 in 32 unsigned bits are the exact
+// magnitudes.
 constexpr rt::uint32_t kIntDifferenceLimit = 2u * kIntHalfCeiling;  // 2147483646
 
 inline int subtract(int a, int b) {
   if (both_in_small_window(a, b)) return a - b;
   const rt::uint32_t ua = static_cast<rt::uint32_t>(a), ub = static_cast<rt::uint32_t>(b);
-  const rt::uint32_t upward = ua - ub, downward = ub - ua, odd_a = ua & 1u, odd_b = ub & 1u;
+  const rt::uint32_t upward = ua - ub, downward = ub - ua;
+  const rt::uint32_t limit = kIntDifferenceLimit + (ua & 1u);
   return first_match(
       // a at MAX or b at -MAX: MAX. This comes first, so MAX - MAX gives MAX.
       rung((a == kIntSaturatedPos) | (b == kIntSaturatedNeg), kIntSaturatedPos),
       // a at -MAX or b at MAX: -MAX.
       rung((a == kIntSaturatedNeg) | (b == kIntSaturatedPos), kIntSaturatedNeg),
       // a above zero, b below it, and their halves at least 1073741823: MAX.
-      rung((a > 0) & (b < 0) & (upward >= kIntDifferenceLimit + odd_a), kIntSaturatedPos),
+      rung((a > 0) & (b < 0) & (upward >= limit), kIntSaturatedPos),
       // a below zero, b above it, and their halves at least 1073741823: -MAX.
-      rung((a < 0) & (b > 0) & (downward >= kIntDifferenceLimit + odd_a + odd_b), kIntSaturatedNeg),
+      rung((a < 0) & (b > 0) & (downward >= limit), kIntSaturatedNeg),
       // 0 - -2147483648, the one difference the tests above let through:
       // its 2^31 does not fit and takes the positive saturated value.
       rung((a == 0) & (b == kIntMostNegative), kIntSaturatedPos),
