@@ -102,6 +102,8 @@ constexpr double kHalfSpacing = 0x1p-53;
 //   P < C(1 - 2^-53) => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)  => rounds above B.
 // Only a P just below C needs the quotient itself. For safefloat the
 // product of two singles is exact in double, so P is never just below C.
+// (L is always `lane`: a parameter only so that the fused form, which the
+// SSE2 lanes do not have, is looked up where it is taken.)
 template <class T, class L>
 lane_mask just_below_ceiling_reaches_it(L A, L B, L P) {
   const L one = L::of(1.0);

@@ -145,30 +145,29 @@ inline plain_lane<F> with_sign_of(plain_lane<F> s, plain_lane<F> magnitude) {
 // The fraction bits of a double.
 constexpr int kFractionBits = 52;
 
+// A double lane's bit pattern, and the lane of a bit pattern.
+inline rt::uint64_t bits_of(lane x) {
+  rt::uint64_t b;
+  rt::memcpy(&b, &x.v, sizeof b);
+  return b;
+}
+inline lane lane_of_bits(rt::uint64_t b) {
+  lane x;
+  rt::memcpy(&x.v, &b, sizeof b);
+  return x;
+}
+
 // x*p for a power of two p not below 1, made on the bits: p's exponent is
 // added to x's exponent field. Exact for a normal x whose product stays
 // finite; a subnormal x (exponent field zero) comes out below p*DBL_MIN.
 inline lane scaled_on_bits(lane x, lane p) {
-  const double one = 1.0;
-  rt::uint64_t bx, bp, b1;
-  rt::memcpy(&bx, &x.v, sizeof bx);
-  rt::memcpy(&bp, &p.v, sizeof bp);
-  rt::memcpy(&b1, &one, sizeof b1);
-  bx += bp - b1;
-  lane scaled;
-  rt::memcpy(&scaled.v, &bx, sizeof bx);
-  return scaled;
+  return lane_of_bits(bits_of(x) + (bits_of(p) - bits_of(lane::of(1.0))));
 }
 
 // The power of two at or below a normal x > 0: x with its fraction cleared.
 inline lane binade_of(lane x) {
   constexpr rt::uint64_t kFraction = (rt::uint64_t{1} << kFractionBits) - 1;
-  rt::uint64_t b;
-  rt::memcpy(&b, &x.v, sizeof b);
-  b &= ~kFraction;
-  lane p;
-  rt::memcpy(&p.v, &b, sizeof b);
-  return p;
+  return lane_of_bits(bits_of(x) & ~kFraction);
 }
 
 // x*y - z rounded once, where the target has the instruction for it (the
@@ -188,14 +187,11 @@ inline lane fused_multiply_subtract(lane x, lane y, lane z) { return {rt::fma(x.
 inline lane truncated(lane x) {
   constexpr int kExponentBias = 1023;
   constexpr rt::uint64_t kExponentMask = 0x7ff, kSignBit = rt::uint64_t{1} << 63;
-  rt::uint64_t b;
-  rt::memcpy(&b, &x.v, sizeof b);
+  const rt::uint64_t b = bits_of(x);
   const int exponent = static_cast<int>((b >> kFractionBits) & kExponentMask) - kExponentBias;
   if (exponent >= kFractionBits) return x;
-  b &= exponent < 0 ? kSignBit : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1);
-  lane t;
-  rt::memcpy(&t.v, &b, sizeof b);
-  return t;
+  return lane_of_bits(b & (exponent < 0 ? kSignBit
+                                        : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1)));
 }
 
 // The smallest magnitude that rounding to nearest sends past FLT_MAX: the
