@@ -4,7 +4,10 @@
 // rules, first rung first (common/first_match.h), every rung a comparison
 // and a selection on lanes (float/lane.h). Where a rung's test is made in
 // another form than its rule's, for speed, that form is one named piece
-// just above the ladder, which says why it is the same test.
+// just above the ladder, which says why it is the same test. The ladders
+// are declared inline: g++ inlines a template not so declared only while it
+// is small, and a ladder left as a call in a loop keeps the loop from
+// vectorizing.
 //
 // Intermediate values and tests are doubles; only the stored value is
 // rounded. Some ladders run in the class's own precision instead, where
@@ -72,7 +75,7 @@ L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
 // addition rather than a selection, so that compilers keep the division
 // out of any branch.)
 template <class T, class L>
-L quotient_ladder(L a, L b, L for_zero_dividend) {
+inline L quotient_ladder(L a, L b, L for_zero_dividend) {
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
   const L A = magnitude(a), B = magnitude(b);
   const auto negative = below(a, zero) ^ below(b, zero);  // s is -1
@@ -148,12 +151,32 @@ lane_mask scaled_product_below_ceiling(lane A, lane B) {
   return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
 }
 
-// The multiplication ladder, shared by operator* and operator*=, in double
-// precision for both classes. The operator's result leaves through the
-// saturating construction (delivered), the member's is stored as it is.
+// The product in the class's own precision. Two singles multiply exactly
+// in double, so their product rounded once to single is the double product
+// rounded to single, which is what storing the double product gives (and
+// an infinity where it lies beyond the single range, where the ladder or
+// the construction chooses s*C). A selection among singles then needs no
+// conversion under it, which g++ keeps as a jump.
+template <class T>
+typename T::native_lane product_in_class_precision(typename T::stored a, typename T::stored b,
+                                                   lane product) {
+  if constexpr (T::exact_product) {
+    return T::load(a) * T::load(b);
+  } else {
+    return product;  // the product itself
+  }
+}
+
+// The multiplication ladder, shared by operator* and operator*=. Its tests
+// are made in double precision for both classes, on the product P rounded
+// to double; its values are in the class's own precision. The operator's
+// result leaves through the saturating construction (delivered), the
+// member's is stored as it is.
 template <class T, bool delivered>
-lane product_ladder(lane a, lane b) {
-  const lane zero = lane::of(0.0), one = lane::of(1.0), C = lane::of(T::ceiling);
+inline typename T::native_lane product_ladder(typename T::stored a_, typename T::stored b_) {
+  using N = typename T::native_lane;
+  const lane a = lane_of(a_), b = lane_of(b_);
+  const lane one = lane::of(1.0), C = lane::of(T::ceiling);
   const lane A = magnitude(a), B = magnitude(b);
   const lane product = a * b, P = magnitude(product);
   const lane_mask a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
@@ -162,7 +185,8 @@ lane product_ladder(lane a, lane b) {
   const lane_mask reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
                               (delivered ? below(one, one) : not_below(P, C));
   // s*C, where no factor is zero or NaN: the product's sign is s.
-  const lane signed_ceiling = with_sign_of(product, C);
+  const N rounded_product = product_in_class_precision<T>(a_, b_, product);
+  const N signed_ceiling = with_sign_of(rounded_product, N::of(T::ceiling));
   // Third in the rules, this rung joins the first: both give +0.0, and the
   // one between them needs a factor not below 1.
   const lane_mask product_below_m =
@@ -171,13 +195,14 @@ lane product_ladder(lane a, lane b) {
       // A zero (or NaN) factor, seen in P (a product that rounds to zero is
       // one below m as well): +0.0. A and B below 1 with (A*C)*(B*C) below
       // C, the product below m: +0.0.
-      rung(zero_or_nan(P) | product_below_m, zero),
+      rung(T::native_mask(zero_or_nan(P) | product_below_m), N::of(0.0)),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
-      rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
+      rung(T::native_mask(is_ceiling<T>(A) | is_ceiling<T>(B) |
+                     (a_not_below_1 & b_not_below_1 & reaches_C)),
            signed_ceiling),
       // Otherwise the product.
-      product);
+      rounded_product);
 }
 
 // ---------------------------------------------------------------------------
@@ -191,7 +216,7 @@ lane product_ladder(lane a, lane b) {
 // (a sum that overflows to infinity is beyond C either way); a single sum
 // that rounds onto C is stored as C either way.
 template <class T>
-typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
+inline typename T::stored add_assign(typename T::stored a_, typename T::stored b_) {
   using L = typename T::native_lane;
   const L a = T::load(a_), b = T::load(b_);
   const L A = magnitude(a), B = magnitude(b);
@@ -229,7 +254,7 @@ typename T::object core_div(const typename T::object& x, const typename T::objec
 
 template <class T>
 typename T::object core_mul(const typename T::object& x, const typename T::object& y) {
-  return deliver<T>(product_ladder<T, true>(lane_of(access::get(x)), lane_of(access::get(y))));
+  return deliver<T>(product_ladder<T, true>(access::get(x), access::get(y)));
 }
 
 // The free sum and difference, in the class's own precision: the plain
@@ -255,7 +280,7 @@ typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
 
 template <class T>
 typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_) {
-  return T::store(product_ladder<T, false>(lane_of(a_), lane_of(b_)));
+  return T::store(product_ladder<T, false>(a_, b_));
 }
 
 }  // namespace detail

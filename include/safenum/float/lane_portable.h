@@ -34,6 +34,8 @@ using single_mask = plain_mask<float>;
 inline lane lane_of(double x) { return {x}; }
 inline lane lane_of(float x) { return {x}; }
 inline single_lane single_lane_of(float x) { return {x}; }
+// A double lane's mask for the single lane.
+inline single_mask single_mask_of(lane_mask m) { return {m.v}; }
 template <class F>
 inline F value_of(plain_lane<F> x) {
   return x.v;

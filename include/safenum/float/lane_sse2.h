@@ -119,11 +119,15 @@ struct single_mask {
 };
 
 inline single_lane single_lane_of(float x) { return {_mm_set_ss(x)}; }
+// A double lane's mask for the single lane: its low 32 bits, all ones or
+// all zeros as the 64 are.
+inline single_mask single_mask_of(lane_mask m) { return {_mm_castpd_ps(m.v)}; }
 inline float value_of(single_lane x) { return _mm_cvtss_f32(x.v); }
 inline __m128 sign_bit_of(single_lane) { return _mm_set_ss(-0.0f); }
 
 inline single_lane operator+(single_lane x, single_lane y) { return {_mm_add_ss(x.v, y.v)}; }
 inline single_lane operator-(single_lane x, single_lane y) { return {_mm_sub_ss(x.v, y.v)}; }
+inline single_lane operator*(single_lane x, single_lane y) { return {_mm_mul_ss(x.v, y.v)}; }
 inline single_lane operator/(single_lane x, single_lane y) { return {_mm_div_ss(x.v, y.v)}; }
 inline single_lane min(single_lane x, single_lane y) { return {_mm_min_ss(x.v, y.v)}; }
 inline single_lane max(single_lane x, single_lane y) { return {_mm_max_ss(x.v, y.v)}; }

@@ -23,9 +23,11 @@ struct safefloat_traits {
   // The lane of the ladders that run in the class's own precision.
   using native_lane = single_lane;
   static native_lane load(stored v) { return single_lane_of(v); }
+  // A test made on double lanes, as a mask for the native lanes.
+  static single_mask native_mask(lane_mask m) { return single_mask_of(m); }
   // A lane's value as the field holds it: a double rounded once to single.
-  // Every value stored here is within the single range, or an infinity or
-  // a NaN: a saturated one, or a product of which a factor is infinite.
+  // Every double lane stored here is a saturated one: within the single
+  // range, or a NaN.
   static stored store(lane v) { return static_cast<float>(value_of(v)); }
   static stored store(single_lane v) { return value_of(v); }
   static object make(stored v) { return access::make_float(v); }
@@ -39,6 +41,7 @@ struct safedouble_traits {
   static constexpr bool exact_product = false;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }
+  static lane_mask native_mask(lane_mask m) { return m; }
   static stored store(lane v) { return value_of(v); }
   static object make(stored v) { return access::make_double(v); }
 };
