@@ -103,18 +103,20 @@ constexpr double kHalfSpacing = 0x1p-53;
 // product reaching C, decided by the rounded product P:
 //   P >= C           => AB >= C(1 - 2^-54)   => C/A < B(1 + 2^-53)    => rounds to <= B;
 //   P < C(1 - 2^-53) => AB <= C(1 - 3*2^-54) => C/A > B(1 + 3*2^-54)  => rounds above B.
-// Only a P just below C needs the quotient itself. For safefloat the
-// product of two singles is exact in double, so P is never just below C.
-// (L is always `lane`: a parameter only so that the fused form, which the
-// SSE2 lanes do not have, is looked up where it is taken.)
+// Only a P just below C needs the quotient itself. For safefloat, whose
+// product is exact in double, it never does: an exact P below C has at
+// most 48 bits and lies below C(1 - 2^-53); P is rounded to single here,
+// and where that reaches C the product's value is s*C anyway. (L is a
+// parameter so that the fused form, which the SSE2 lanes do not have, is
+// looked up where it is taken.)
 template <class T, class L>
-lane_mask just_below_ceiling_reaches_it(L A, L B, L P) {
+auto just_below_ceiling_reaches_it(L A, L B, L P) {
   const L one = L::of(1.0);
   if constexpr (T::exact_product) {
     return below(one, one);  // never
   } else {
     constexpr double just_below_C = T::ceiling * (1 - kHalfSpacing);
-    const lane_mask just_below = same_number(P, L::of(just_below_C));
+    const auto just_below = same_number(P, L::of(just_below_C));
     if constexpr (kLanesFuseMultiplySubtract) {
       // Without the quotient, where fma is an instruction. With u = C*2^-53
       // (the spacing below C) and w the spacing at B, C/A rounds to at most
@@ -139,70 +141,64 @@ lane_mask just_below_ceiling_reaches_it(L A, L B, L P) {
   }
 }
 
-// (A*C)*(B*C) below C, for A and B below 1: the product below m. The
-// scalings by C are made on the bits, of magnitudes limited to 1 first (the
-// test counts only below 1): exact for a normal magnitude, and a subnormal
-// one (a safedouble's only) comes out below C*DBL_MIN = 1, as A*C would, so
-// the test passes either way. No multiplication here sees a subnormal
-// factor, which some processors take a slow path for.
-template <class T>
-lane_mask scaled_product_below_ceiling(lane A, lane B) {
-  const lane one = lane::of(1.0), C = lane::of(T::ceiling);
-  return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
-}
-
-// The product in the class's own precision. Two singles multiply exactly
-// in double, so their product rounded once to single is the double product
-// rounded to single, which is what storing the double product gives (and
-// an infinity where it lies beyond the single range, where the ladder or
-// the construction chooses s*C). A selection among singles then needs no
-// conversion under it, which g++ keeps as a jump.
-template <class T>
-typename T::native_lane product_in_class_precision(typename T::stored a, typename T::stored b,
-                                                   lane product) {
+// (A*C)*(B*C) below C, for A and B below 1: the product below m.
+//
+// For safefloat both products are exact in double, so the test is AB below
+// m, made on the double product of the factors (exact too); the single
+// product cannot make it, as one just below m rounds onto m.
+//
+// For safedouble the scalings by C are made on the bits, of magnitudes
+// limited to 1 first (the test counts only below 1): exact for a normal
+// magnitude, and a subnormal one comes out below C*DBL_MIN = 1, as A*C
+// would, so the test passes either way. No multiplication here sees a
+// subnormal factor, which some processors take a slow path for.
+template <class T, class L>
+auto product_below_m(L A, L B) {
   if constexpr (T::exact_product) {
-    return T::load(a) * T::load(b);
+    return T::native_mask(below(lane_of(A) * lane_of(B), lane::of(T::smallest_normal)));
   } else {
-    return product;  // the product itself
+    const L one = L::of(1.0), C = L::of(T::ceiling);
+    return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
   }
 }
 
-// The multiplication ladder, shared by operator* and operator*=. Its tests
-// are made in double precision for both classes, on the product P rounded
-// to double; its values are in the class's own precision. The operator's
-// result leaves through the saturating construction (delivered), the
-// member's is stored as it is.
+// The multiplication ladder, shared by operator* and operator*=, in the
+// class's own precision. For safefloat the product of two singles is exact
+// in double, and the single product rounds it once, as storing it would;
+// the tests read the same on the rounded product P: it is zero where the
+// exact one is, or where it underflows, which needs A and B below 1 and
+// the product below m, a rung of the same value; it reaches C where the
+// exact one does, or rounds onto C, which is the value of s*C. The
+// operator's result leaves through the saturating construction
+// (delivered), the member's is stored as it is.
 template <class T, bool delivered>
-inline typename T::native_lane product_ladder(typename T::stored a_, typename T::stored b_) {
-  using N = typename T::native_lane;
-  const lane a = lane_of(a_), b = lane_of(b_);
-  const lane one = lane::of(1.0), C = lane::of(T::ceiling);
-  const lane A = magnitude(a), B = magnitude(b);
-  const lane product = a * b, P = magnitude(product);
-  const lane_mask a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
+inline typename T::native_lane product_ladder(typename T::native_lane a,
+                                              typename T::native_lane b) {
+  using L = typename T::native_lane;
+  const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
+  const L A = magnitude(a), B = magnitude(b);
+  const L product = a * b, P = magnitude(product);
+  const auto a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
   // P not below C reaches C; a delivered product gets s*C there from the
   // construction itself.
-  const lane_mask reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
-                              (delivered ? below(one, one) : not_below(P, C));
+  const auto reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
+                         (delivered ? below(one, one) : not_below(P, C));
   // s*C, where no factor is zero or NaN: the product's sign is s.
-  const N rounded_product = product_in_class_precision<T>(a_, b_, product);
-  const N signed_ceiling = with_sign_of(rounded_product, N::of(T::ceiling));
+  const L signed_ceiling = with_sign_of(product, C);
   // Third in the rules, this rung joins the first: both give +0.0, and the
   // one between them needs a factor not below 1.
-  const lane_mask product_below_m =
-      and_not(scaled_product_below_ceiling<T>(A, B), a_not_below_1 | b_not_below_1);
+  const auto below_m = and_not(product_below_m<T>(A, B), a_not_below_1 | b_not_below_1);
   return first_match(
       // A zero (or NaN) factor, seen in P (a product that rounds to zero is
       // one below m as well): +0.0. A and B below 1 with (A*C)*(B*C) below
       // C, the product below m: +0.0.
-      rung(T::native_mask(zero_or_nan(P) | product_below_m), N::of(0.0)),
+      rung(zero_or_nan(P) | below_m, zero),
       // A saturated factor: s*C. And A and B not below 1 with C/A not above
       // B, the product reaching C: s*C as well.
-      rung(T::native_mask(is_ceiling<T>(A) | is_ceiling<T>(B) |
-                     (a_not_below_1 & b_not_below_1 & reaches_C)),
+      rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
            signed_ceiling),
       // Otherwise the product.
-      rounded_product);
+      product);
 }
 
 // ---------------------------------------------------------------------------
@@ -254,7 +250,7 @@ typename T::object core_div(const typename T::object& x, const typename T::objec
 
 template <class T>
 typename T::object core_mul(const typename T::object& x, const typename T::object& y) {
-  return deliver<T>(product_ladder<T, true>(access::get(x), access::get(y)));
+  return deliver<T>(product_ladder<T, true>(T::load(access::get(x)), T::load(access::get(y))));
 }
 
 // The free sum and difference, in the class's own precision: the plain
@@ -280,7 +276,7 @@ typename T::stored divide_assign(typename T::stored a_, typename T::stored b_) {
 
 template <class T>
 typename T::stored multiply_assign(typename T::stored a_, typename T::stored b_) {
-  return T::store(product_ladder<T, false>(a_, b_));
+  return T::store(product_ladder<T, false>(T::load(a_), T::load(b_)));
 }
 
 }  // namespace detail

@@ -34,7 +34,9 @@ using single_mask = plain_mask<float>;
 inline lane lane_of(double x) { return {x}; }
 inline lane lane_of(float x) { return {x}; }
 inline single_lane single_lane_of(float x) { return {x}; }
-// A double lane's mask for the single lane.
+// A single lane widened to double, exactly, and a double lane's mask for
+// the single lane.
+inline lane lane_of(single_lane x) { return {x.v}; }
 inline single_mask single_mask_of(lane_mask m) { return {m.v}; }
 template <class F>
 inline F value_of(plain_lane<F> x) {

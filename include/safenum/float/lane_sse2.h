@@ -119,8 +119,9 @@ struct single_mask {
 };
 
 inline single_lane single_lane_of(float x) { return {_mm_set_ss(x)}; }
-// A double lane's mask for the single lane: its low 32 bits, all ones or
-// all zeros as the 64 are.
+// A single lane widened to double, exactly, and a double lane's mask for the
+// single lane (its low 32 bits, all ones or all zeros as the 64 are).
+inline lane lane_of(single_lane x) { return {_mm_cvtps_pd(x.v)}; }
 inline single_mask single_mask_of(lane_mask m) { return {_mm_castpd_ps(m.v)}; }
 inline float value_of(single_lane x) { return _mm_cvtss_f32(x.v); }
 inline __m128 sign_bit_of(single_lane) { return _mm_set_ss(-0.0f); }
@@ -140,8 +141,10 @@ inline single_mask not_below(single_lane x, single_lane y) { return {_mm_cmple_s
 inline single_mask not_above(single_lane x, single_lane y) { return {_mm_cmpnlt_ss(y.v, x.v)}; }
 inline single_mask same_number(single_lane x, single_lane y) { return {_mm_cmpeq_ss(x.v, y.v)}; }
 
+inline single_mask operator&(single_mask x, single_mask y) { return {_mm_and_ps(x.v, y.v)}; }
 inline single_mask operator|(single_mask x, single_mask y) { return {_mm_or_ps(x.v, y.v)}; }
 inline single_mask operator^(single_mask x, single_mask y) { return {_mm_xor_ps(x.v, y.v)}; }
+inline single_mask and_not(single_mask x, single_mask y) { return {_mm_andnot_ps(y.v, x.v)}; }
 
 inline single_lane only_where(single_mask m, single_lane x) { return {_mm_and_ps(m.v, x.v)}; }
 inline single_lane zero_where(single_mask m, single_lane x) { return {_mm_andnot_ps(m.v, x.v)}; }
