@@ -57,11 +57,17 @@ auto is_ceiling(L magnitude) {
 // So |q| is limited to at most C for B < 1 and to at least m for B >= 1
 // (a NaN quotient, infinity by infinity, takes m, as its test does). B here
 // is the divisor used.
+//
+// Where B >= 1 a dividend below m*B is raised to m*B, a quotient of m
+// exactly, the value its limit gives anyway: so no subnormal dividend is
+// divided there (a division with a subnormal operand takes a slow path on
+// some processors), and no quotient comes out subnormal.
 template <class T, class L, class M>
 L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
   const L upper = max(zero_where(divisor_below_1, L::of(HUGE_VAL)), L::of(T::ceiling));
   const L lower = zero_where(divisor_below_1, L::of(T::smallest_normal));
-  return negated_where(negative, min(max(A / B, lower), upper));
+  const L dividend = max(A, lower * B);
+  return negated_where(negative, min(max(dividend / B, lower), upper));
 }
 
 // The division ladder, shared by operator/ and operator/=, which differ in
