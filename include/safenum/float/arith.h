@@ -13,7 +13,8 @@
 // rounded. Some ladders run in the class's own precision instead, where
 // that rounds the same: a sum, difference or quotient of two floats rounded
 // to single is their double result rounded once to single (a double
-// carries more than twice the single significand plus two bits). The free
+// carries more than twice the single significand plus two bits), and the
+// product's ladder says why it may run there too. The free
 // operators deliver every result through the saturating construction
 // (float/saturate.h); the compound members store theirs as computed.
 //

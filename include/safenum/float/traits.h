@@ -41,7 +41,6 @@ struct safedouble_traits {
   static constexpr bool exact_product = false;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }
-  static lane_mask native_mask(lane_mask m) { return m; }
   static stored store(lane v) { return value_of(v); }
   static object make(stored v) { return access::make_double(v); }
 };
