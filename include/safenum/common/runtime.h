@@ -54,6 +54,7 @@ inline float copysign(float x, float y) { return __builtin_copysignf(x, y); }
 inline double fabs(double x) { return __builtin_fabs(x); }
 inline float fabs(float x) { return __builtin_fabsf(x); }
 inline double fma(double x, double y, double z) { return __builtin_fma(x, y, z); }
+inline float fma(float x, float y, float z) { return __builtin_fmaf(x, y, z); }
 inline bool isnan(double x) { return __builtin_isnan(x); }
 inline void* memcpy(void* to, const void* from, decltype(sizeof 0) n) {
   return __builtin_memcpy(to, from, n);

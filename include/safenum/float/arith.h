@@ -63,8 +63,22 @@ auto is_ceiling(L magnitude) {
 // exactly, the value its limit gives anyway: so no subnormal dividend is
 // divided there (a division with a subnormal operand takes a slow path on
 // some processors), and no quotient comes out subnormal.
+//
+// Where B < 1 and an operand is subnormal, both are scaled by 2^p (p the
+// fraction bits), where the lanes multiply a subnormal at full speed: both
+// come out normal or zero, and the exact quotient is unchanged unless A*2^p
+// overflows. That needs A >= 2^(E-p), 2^E the format's overflow threshold,
+// so A is normal and B subnormal, and
+//   A/B > 2^(E-p)/m >= C,
+// which the infinity of the scaled quotient gives too, limited to C.
 template <class T, class L, class M>
 L quotient_within_limits(L A, L B, M divisor_below_1, M negative) {
+  if constexpr (kLanesFuseMultiplySubtract) {
+    const auto subnormal = below(min(A, B), L::of(T::smallest_normal)) & divisor_below_1;
+    const L scale = select(subnormal, L::of(T::subnormal_scale), L::of(1.0));
+    A = full_speed_product(A, scale);
+    B = full_speed_product(B, scale);
+  }
   const L upper = max(zero_where(divisor_below_1, L::of(HUGE_VAL)), L::of(T::ceiling));
   const L lower = zero_where(divisor_below_1, L::of(T::smallest_normal));
   const L dividend = max(A, lower * B);
@@ -150,22 +164,31 @@ auto just_below_ceiling_reaches_it(L A, L B, L P) {
 
 // (A*C)*(B*C) below C, for A and B below 1: the product below m.
 //
-// For safefloat both products are exact in double, so the test is AB below
-// m, made on the double product of the factors (exact too); the single
-// product cannot make it, as one just below m rounds onto m.
+// The scalings by C are made on the bits, of magnitudes limited to 1 first
+// (the test counts only below 1): exact for a normal magnitude, and a
+// subnormal one comes out below C*m = 1, as A*C would, so the test passes
+// either way. No multiplication here sees a subnormal factor, which some
+// processors take a slow path for.
 //
-// For safedouble the scalings by C are made on the bits, of magnitudes
-// limited to 1 first (the test counts only below 1): exact for a normal
-// magnitude, and a subnormal one comes out below C*DBL_MIN = 1, as A*C
-// would, so the test passes either way. No multiplication here sees a
-// subnormal factor, which some processors take a slow path for.
+// For safedouble the test is the rounded product of the scaled factors.
+// For safefloat both products are exact in double, so the test is AB below
+// m: made on the double product of the factors, exact too (the single
+// product cannot make it, as one just below m rounds onto m); or, where fma
+// is an instruction, in single precision without widening: xy - C rounded
+// once is below zero exactly where xy is below C, as rounding keeps the
+// sign of a difference that cannot underflow (x, y >= 1 for A, B >= m).
 template <class T, class L>
 auto product_below_m(L A, L B) {
-  if constexpr (T::exact_product) {
+  if constexpr (T::exact_product && !kLanesFuseMultiplySubtract) {
     return T::native_mask(below(lane_of(A) * lane_of(B), lane::of(T::smallest_normal)));
   } else {
     const L one = L::of(1.0), C = L::of(T::ceiling);
-    return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
+    const L x = scaled_on_bits(min(A, one), C), y = scaled_on_bits(min(B, one), C);
+    if constexpr (T::exact_product) {
+      return below(fused_multiply_subtract(x, y, C), L::of(0.0));
+    } else {
+      return below(x * y, C);
+    }
   }
 }
 
@@ -184,7 +207,9 @@ inline typename T::native_lane product_ladder(typename T::native_lane a,
   using L = typename T::native_lane;
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
   const L A = magnitude(a), B = magnitude(b);
-  const L product = a * b, P = magnitude(product);
+  // (The sign of a zero product is never read: where P is zero the first
+  // rung fires.)
+  const L product = full_speed_product(a, b), P = magnitude(product);
   const auto a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
   // P not below C reaches C; a delivered product gets s*C there from the
   // construction itself.

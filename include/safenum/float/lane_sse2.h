@@ -92,8 +92,9 @@ inline lane scaled_on_bits(lane x, lane p) {
   return {_mm_castsi128_pd(_mm_add_epi64(_mm_castpd_si128(x.v), exponent))};
 }
 
-// SSE2 has no fused multiply-add.
+// SSE2 has no fused multiply-add, so its full-speed product is the plain one.
 constexpr bool kLanesFuseMultiplySubtract = false;
+inline lane full_speed_product(lane x, lane y) { return x * y; }
 
 // x rounded toward zero to an integer. Below 2^52 the sum with 2^52 keeps
 // no fraction bits, so subtracting 2^52 again leaves an integer next to the
@@ -129,6 +130,7 @@ inline __m128 sign_bit_of(single_lane) { return _mm_set_ss(-0.0f); }
 inline single_lane operator+(single_lane x, single_lane y) { return {_mm_add_ss(x.v, y.v)}; }
 inline single_lane operator-(single_lane x, single_lane y) { return {_mm_sub_ss(x.v, y.v)}; }
 inline single_lane operator*(single_lane x, single_lane y) { return {_mm_mul_ss(x.v, y.v)}; }
+inline single_lane full_speed_product(single_lane x, single_lane y) { return x * y; }
 inline single_lane operator/(single_lane x, single_lane y) { return {_mm_div_ss(x.v, y.v)}; }
 inline single_lane min(single_lane x, single_lane y) { return {_mm_min_ss(x.v, y.v)}; }
 inline single_lane max(single_lane x, single_lane y) { return {_mm_max_ss(x.v, y.v)}; }
