@@ -206,29 +206,32 @@ inline typename T::native_lane product_ladder(typename T::native_lane a,
                                               typename T::native_lane b) {
   using L = typename T::native_lane;
   const L zero = L::of(0.0), one = L::of(1.0), C = L::of(T::ceiling);
-  const L A = magnitude(a), B = magnitude(b);
+  const L A = magnitude(a), B = magnitude(b), larger = max(A, B);
   // (The sign of a zero product is never read: where P is zero the first
   // rung fires.)
   const L product = full_speed_product(a, b), P = magnitude(product);
-  const auto a_not_below_1 = not_below(A, one), b_not_below_1 = not_below(B, one);
-  // P not below C reaches C; a delivered product gets s*C there from the
-  // construction itself.
+  // The product reaching C. Where P is just below C a factor below 1 would
+  // need the other beyond P, so C (no finite value of the class lies beyond
+  // it), whose rung fires anyway. P not below C reaches C where A and B are
+  // not below 1; a delivered product gets s*C there from the construction.
   const auto reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
-                         (delivered ? below(one, one) : not_below(P, C));
+                         (delivered ? below(one, one) : not_below(P, C) & not_below(min(A, B), one));
   // s*C, where no factor is zero or NaN: the product's sign is s.
   const L signed_ceiling = with_sign_of(product, C);
   // Third in the rules, this rung joins the first: both give +0.0, and the
-  // one between them needs a factor not below 1.
-  const auto below_m = and_not(product_below_m<T>(A, B), a_not_below_1 | b_not_below_1);
+  // one between them needs a factor not below 1. (A NaN factor takes the
+  // first rung, whatever the larger magnitude makes of it.)
+  const auto below_m = product_below_m<T>(A, B) & below(larger, one);
   return first_match(
       // A zero (or NaN) factor, seen in P (a product that rounds to zero is
       // one below m as well): +0.0. A and B below 1 with (A*C)*(B*C) below
       // C, the product below m: +0.0.
       rung(zero_or_nan(P) | below_m, zero),
-      // A saturated factor: s*C. And A and B not below 1 with C/A not above
-      // B, the product reaching C: s*C as well.
-      rung(is_ceiling<T>(A) | is_ceiling<T>(B) | (a_not_below_1 & b_not_below_1 & reaches_C),
-           signed_ceiling),
+      // A saturated factor: s*C, tested on the larger magnitude: where the
+      // other lies beyond C, so does the product, which reaches C above or
+      // in the construction. And A and B not below 1 with C/A not above B,
+      // the product reaching C: s*C as well.
+      rung(is_ceiling<T>(larger) | reaches_C, signed_ceiling),
       // Otherwise the product.
       product);
 }
