@@ -106,10 +106,6 @@ template <class F>
 inline plain_mask<F> operator^(plain_mask<F> x, plain_mask<F> y) {
   return {x.v != y.v};
 }
-template <class F>
-inline plain_mask<F> and_not(plain_mask<F> x, plain_mask<F> y) {
-  return {static_cast<bool>(x.v & !y.v)};
-}
 
 // Lanes a compiler widens over a loop take no jump at all.
 constexpr bool kLanesTakeRareJumps = false;

@@ -56,8 +56,6 @@ inline lane_mask same_number(lane x, lane y) { return {_mm_cmpeq_sd(x.v, y.v)}; 
 inline lane_mask operator&(lane_mask x, lane_mask y) { return {_mm_and_pd(x.v, y.v)}; }
 inline lane_mask operator|(lane_mask x, lane_mask y) { return {_mm_or_pd(x.v, y.v)}; }
 inline lane_mask operator^(lane_mask x, lane_mask y) { return {_mm_xor_pd(x.v, y.v)}; }
-// x and not y.
-inline lane_mask and_not(lane_mask x, lane_mask y) { return {_mm_andnot_pd(y.v, x.v)}; }
 
 // One operation at a time: a rare case may take a jump, on any().
 constexpr bool kLanesTakeRareJumps = true;
@@ -146,7 +144,6 @@ inline single_mask same_number(single_lane x, single_lane y) { return {_mm_cmpeq
 inline single_mask operator&(single_mask x, single_mask y) { return {_mm_and_ps(x.v, y.v)}; }
 inline single_mask operator|(single_mask x, single_mask y) { return {_mm_or_ps(x.v, y.v)}; }
 inline single_mask operator^(single_mask x, single_mask y) { return {_mm_xor_ps(x.v, y.v)}; }
-inline single_mask and_not(single_mask x, single_mask y) { return {_mm_andnot_ps(y.v, x.v)}; }
 
 inline single_lane only_where(single_mask m, single_lane x) { return {_mm_and_ps(m.v, x.v)}; }
 inline single_lane zero_where(single_mask m, single_lane x) { return {_mm_andnot_ps(m.v, x.v)}; }
