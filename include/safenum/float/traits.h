@@ -19,7 +19,7 @@ struct safefloat_traits {
   static constexpr double ceiling = kFloatCeiling;                 // C
   static constexpr double smallest_normal = kFloatSmallestNormal;  // m
   // 2^p, p the fraction bits: a subnormal magnitude times it is normal.
-  static constexpr double subnormal_scale = double(rt::uint64_t{1} << (FLT_MANT_DIG - 1));
+  static constexpr double subnormal_scale = kFloatSmallestNormal / FLT_TRUE_MIN;
   // A product of two values of the class is exact in double precision.
   static constexpr bool exact_product = true;
   // The lane of the ladders that run in the class's own precision.
@@ -40,7 +40,7 @@ struct safedouble_traits {
   using stored = double;
   static constexpr double ceiling = kDoubleCeiling;
   static constexpr double smallest_normal = kDoubleSmallestNormal;
-  static constexpr double subnormal_scale = double(rt::uint64_t{1} << (DBL_MANT_DIG - 1));
+  static constexpr double subnormal_scale = kDoubleSmallestNormal / DBL_TRUE_MIN;
   static constexpr bool exact_product = false;
   using native_lane = lane;
   static native_lane load(stored v) { return lane_of(v); }
