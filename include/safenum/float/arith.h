@@ -214,8 +214,9 @@ inline typename T::native_lane product_ladder(typename T::native_lane a,
   // need the other beyond P, so C (no finite value of the class lies beyond
   // it), whose rung fires anyway. P not below C reaches C where A and B are
   // not below 1; a delivered product gets s*C there from the construction.
-  const auto reaches_C = just_below_ceiling_reaches_it<T>(A, B, P) |
-                         (delivered ? below(one, one) : not_below(P, C) & not_below(min(A, B), one));
+  const auto reaches_C =
+      just_below_ceiling_reaches_it<T>(A, B, P) |
+      (delivered ? below(one, one) : not_below(P, C) & not_below(min(A, B), one));
   // s*C, where no factor is zero or NaN: the product's sign is s.
   const L signed_ceiling = with_sign_of(product, C);
   // Third in the rules, this rung joins the first: both give +0.0, and the

@@ -219,8 +219,9 @@ inline lane truncated(lane x) {
   const rt::uint64_t b = bits_of(x);
   const int exponent = static_cast<int>((b >> kFractionBits) & kExponentMask) - kExponentBias;
   if (exponent >= kFractionBits) return x;
-  return lane_of_bits<double>(b & (exponent < 0 ? kSignBit
-                                        : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1)));
+  const rt::uint64_t kept = exponent < 0 ? kSignBit
+                                         : ~((rt::uint64_t{1} << (kFractionBits - exponent)) - 1);
+  return lane_of_bits<double>(b & kept);
 }
 
 // The smallest magnitude that rounding to nearest sends past FLT_MAX: the
