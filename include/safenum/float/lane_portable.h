@@ -194,9 +194,9 @@ inline plain_lane<F> fused_multiply_subtract(plain_lane<F> x, plain_lane<F> y, p
   return {rt::fma(x.v, y.v, -z.v)};
 }
 
-// x*y, where fma is an instruction formed as x*y + 0 rounded once: the same
-// value, but an exact zero product comes out +0.0, so this serves only where
-// the sign of a zero product is never read. Some processors (AMD's Zen 4,
+// x*y; where fma is an instruction, formed as x*y + 0 rounded once: the
+// same value, but an exact zero product comes out +0.0, so this serves only
+// where the sign of a zero product is never read. Some processors (AMD's Zen 4,
 // measured) take a multiplication with a subnormal factor or product on a
 // slow path, twice the time, and the fused one at full speed.
 template <class F>
