@@ -142,16 +142,18 @@ auto just_below_ceiling_reaches_it(L A, L B, L P) {
       // Without the quotient, where fma is an instruction. With u = C*2^-53
       // (the spacing below C) and w the spacing at B, C/A rounds to at most
       // B exactly when
-      //   C/A < B + w/2  <=>  C - AB < A*w/2  <=>  u - A*w/2 < AB - P
+      //   C/A < B + w/2  <=>  C - AB < A*w/2  <=>  AB - P > u - A*w/2
       // (never equal: A*(B + w/2) = C would make B + w/2 a power of two),
       // and every term is exact: AB - P (a product's error, by fma), A*w/2
       // (A times a power of two) and u - A*w/2 (A*w/2 lies in [u/2, u]).
       // Other lanes take A as 0 and P as the value it has here, so that
-      // none of them multiplies a subnormal.
+      // none of them multiplies a subnormal, and the test fails there:
+      // -P > u never holds (nor does a NaN, from an infinite B, compare).
       const L A1 = only_where(just_below, A), P1 = L::of(just_below_C);
-      const L half_spacing_at_B = binade_of(B) * L::of(kHalfSpacing);
-      const L u = L::of(T::ceiling * kHalfSpacing);
-      return just_below & below(u - A1 * half_spacing_at_B, fused_multiply_subtract(A1, B, P1));
+      const L minus_half_spacing_at_B = binade_of(B) * L::of(-kHalfSpacing);
+      const L minus_u = L::of(-T::ceiling * kHalfSpacing);
+      return above(fused_multiply_subtract(A1, B, P1),
+                   fused_multiply_subtract(A1, minus_half_spacing_at_B, minus_u));
     } else {
       // One operation at a time, a jump skips the quotient (ordinary factors
       // never need it); over a loop it is formed for every pair and chosen.
@@ -167,28 +169,32 @@ auto just_below_ceiling_reaches_it(L A, L B, L P) {
 // The scalings by C are made on the bits, of magnitudes limited to 1 first
 // (the test counts only below 1): exact for a normal magnitude, and a
 // subnormal one comes out below C*m = 1, as A*C would, so the test passes
-// either way. No multiplication here sees a subnormal factor, which some
-// processors take a slow path for.
+// either way. No plain multiplication here sees a subnormal factor, which
+// some processors take a slow path for; a fused one may.
 //
-// For safedouble the test is the rounded product of the scaled factors.
-// For safefloat both products are exact in double, so the test is AB below
-// m: made on the double product of the factors, exact too (the single
-// product cannot make it, as one just below m rounds onto m); or, where fma
-// is an instruction, in single precision without widening: xy - C rounded
-// once is below zero exactly where xy is below C, as rounding keeps the
-// sign of a difference that cannot underflow (x, y >= 1 for A, B >= m).
+// Where fma is an instruction the test is made on (A*C)*B - 1, rounded once
+// (C*m = 1), whose exact value is below a bound exactly where the rule's
+// test holds:
+//   safefloat:  (A*C)*(B*C) is exact, so the bound is 0, and rounding keeps
+//               the sign of a difference that cannot underflow;
+//   safedouble: the rounded (A*C)*(B*C) is below C exactly where the exact
+//               one is below C(1 - 2^-54) (the midpoint below C rounds to
+//               even, up), so the bound is -2^-54; a difference within
+//               2^-52 of 0 needs both factors normal, and is then a
+//               multiple of 2^-105, so exact.
+// Otherwise, for safefloat, AB below m on the double product of the
+// factors, exact too (the single product cannot make it, as one just below
+// m rounds onto m); for safedouble, the rule's rounded product.
 template <class T, class L>
 auto product_below_m(L A, L B) {
-  if constexpr (T::exact_product && !kLanesFuseMultiplySubtract) {
+  const L one = L::of(1.0), C = L::of(T::ceiling);
+  if constexpr (kLanesFuseMultiplySubtract) {
+    const L bound = L::of(T::exact_product ? 0.0 : -kHalfSpacing / 2);
+    return below(fused_multiply_subtract(scaled_on_bits(min(A, one), C), B, one), bound);
+  } else if constexpr (T::exact_product) {
     return T::native_mask(below(lane_of(A) * lane_of(B), lane::of(T::smallest_normal)));
   } else {
-    const L one = L::of(1.0), C = L::of(T::ceiling);
-    const L x = scaled_on_bits(min(A, one), C), y = scaled_on_bits(min(B, one), C);
-    if constexpr (T::exact_product) {
-      return below(fused_multiply_subtract(x, y, C), L::of(0.0));
-    } else {
-      return below(x * y, C);
-    }
+    return below(scaled_on_bits(min(A, one), C) * scaled_on_bits(min(B, one), C), C);
   }
 }
 
