@@ -149,12 +149,12 @@ auto just_below_ceiling_reaches_it(L A, L B, L P) {
       // Other lanes take A as 0 and P as the value it has here, so that
       // none of them multiplies a subnormal, and the test fails there:
       // -P > u never holds (nor does a NaN, from an infinite B, compare).
-      // A*w/2 is (A*2^-53)*binade(B): A is 0 or near 1, so the plain
-      // product is never subnormal, as binade(B)*2^-53 would be for a small B.
+      // (binade(B)*2^-53 is subnormal for a small B, so it too is fused.)
       const L A1 = only_where(just_below, A), P1 = L::of(just_below_C);
+      const L minus_half_spacing_at_B = full_speed_product(binade_of(B), L::of(-kHalfSpacing));
       const L minus_u = L::of(-T::ceiling * kHalfSpacing);
       return above(fused_multiply_subtract(A1, B, P1),
-                   fused_multiply_subtract(A1 * L::of(-kHalfSpacing), binade_of(B), minus_u));
+                   fused_multiply_subtract(A1, minus_half_spacing_at_B, minus_u));
     } else {
       // One operation at a time, a jump skips the quotient (ordinary factors
       // never need it); over a loop it is formed for every pair and chosen.
